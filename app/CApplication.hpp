@@ -1,0 +1,48 @@
+#pragma once
+
+#include "framework/basics/CString.hpp"
+#include "framework/basics/CSystemString.hpp"
+
+namespace Corvane::GUI
+{
+struct IWindow;
+}
+
+namespace Corvane::Orvo
+{
+/**
+ * The process-wide values that describe the running program. Never instantiated. Each text slot
+ * is made on first use holding a single blank, so a getter never answers null.
+ */
+class CApplication
+{
+public:
+    CApplication() = delete;
+
+    static void setProductName(const Basics::CString &name);
+    static void setCompanyName(const Basics::CString &name);
+    static void setVersionString(const Basics::CString &version);
+    static void setLegalNotice(const Basics::CString &notice);
+    static void setDescription(const Basics::CString &description);
+    static void setRegistryPath(const Basics::CString &path);
+    static void setApplicationPath(const Basics::CSystemString &path);
+
+    static Basics::CString *getProductName();
+    static Basics::CString *getCompanyName();
+    static Basics::CString *getVersionString();
+    static Basics::CString *getLegalNotice();
+    static Basics::CString *getDescription();
+    static Basics::CString *getRegistryPath();
+    static Basics::CSystemString *getApplicationPath();
+
+    /** The main window, not owned; null until set. */
+    static void setMainWindow(GUI::IWindow *window);
+    static GUI::IWindow *getMainWindow();
+
+    /** Sets the application path to the folder of the running executable, with its final '/'. */
+    static void initialiseApplication();
+
+    /** Deletes every text slot; the main window is left as it is. */
+    static void releaseApplication();
+};
+} // namespace Corvane::Orvo

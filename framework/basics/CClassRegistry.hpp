@@ -1,0 +1,66 @@
+#pragma once
+
+#include "framework/basics/CClass.hpp"
+#include "framework/basics/TPointerCollection.hpp"
+
+namespace Corvane::IO
+{
+class CTextStream;
+}
+
+namespace Corvane::Basics
+{
+/**
+ * The process-wide list of class records, in registration order. It is created by the first
+ * record that needs it and destroyed by shutdownClassRegistry; the records themselves are
+ * static objects and are never deleted by it.
+ */
+class CClassRegistry
+{
+public:
+    /** The registry, created on first call; null after a failed creation. */
+    static CClassRegistry *getClassRegistry();
+
+    /**
+     * Registers a record at once when the registry exists, else queues it for the registry's
+     * creation. A record never creates the registry itself, since building the registry builds
+     * records (those of its own collection and policy).
+     */
+    static void enrol(CClass *record);
+
+    /** Appends @p record unless it is null or a record of the same name is already listed. */
+    void registerClass(CClass *record);
+
+    /** The first registered record of that name, or null. */
+    CClass *getClassByName(const char *name) const;
+
+    long getNumberOfClasses() const { return m_classes.getNumberOfElements(); }
+    CClass *getClassAtIndex(long index) const { return m_classes.getElementAtIndex(index); }
+
+    /** Sorts the records by name, as unsigned bytes; empty slots go last. */
+    void sortClasses();
+
+    /** Writes the table of every record that ever had an instance, with the live and total counts. */
+    void writeReport(IO::CTextStream *stream) const;
+
+private:
+    friend void shutdownClassRegistry(const char *path);
+
+    CClassRegistry() = default;
+    static void registerWaitingRecords();
+
+    TObjectNuller<CClass> m_nuller;
+    TPointerCollection<CClass> m_classes{&m_nuller};
+
+    static CClassRegistry *s_registry;
+    static bool s_creating;
+    static CClass *s_firstWaiting;
+    static CClass *s_lastWaiting;
+};
+
+/**
+ * Writes the class report to @p path when it is not null, then destroys the registry (not the
+ * records). A record built afterwards starts a new registry.
+ */
+void shutdownClassRegistry(const char *path);
+} // namespace Corvane::Basics
