@@ -19,7 +19,7 @@ std::unique_ptr<CString> legalNotice;
 std::unique_ptr<CString> description;
 std::unique_ptr<CString> registryPath;
 std::unique_ptr<CSystemString> applicationPath;
-GUI::IWindow *mainWindow = nullptr;
+GUI::Windows::IWindow *mainWindow = nullptr;
 
 template <class Text> Text *slot(std::unique_ptr<Text> &text)
 {
@@ -50,8 +50,8 @@ CString *CApplication::getDescription() { return slot(description); }
 CString *CApplication::getRegistryPath() { return slot(registryPath); }
 CSystemString *CApplication::getApplicationPath() { return slot(applicationPath); }
 
-void CApplication::setMainWindow(GUI::IWindow *window) { mainWindow = window; }
-GUI::IWindow *CApplication::getMainWindow() { return mainWindow; }
+void CApplication::setMainWindow(GUI::Windows::IWindow *window) { mainWindow = window; }
+GUI::Windows::IWindow *CApplication::getMainWindow() { return mainWindow; }
 
 void CApplication::initialiseApplication()
 {

@@ -3,7 +3,7 @@
 #include "framework/basics/CString.hpp"
 #include "framework/basics/CSystemString.hpp"
 
-namespace Corvane::GUI
+namespace Corvane::GUI::Windows
 {
 struct IWindow;
 }
@@ -36,8 +36,8 @@ public:
     static Basics::CSystemString *getApplicationPath();
 
     /** The main window, not owned; null until set. */
-    static void setMainWindow(GUI::IWindow *window);
-    static GUI::IWindow *getMainWindow();
+    static void setMainWindow(GUI::Windows::IWindow *window);
+    static GUI::Windows::IWindow *getMainWindow();
 
     /** Sets the application path to the folder of the running executable, with its final '/'. */
     static void initialiseApplication();
