@@ -83,6 +83,11 @@ void CClass::templateRecordName(const char *templateName, const std::type_info &
     copyName(recordName.c_str(), name);
 }
 
+CClass::~CClass()
+{
+    CClassRegistry::withdraw(this);
+}
+
 void CClass::addInstance()
 {
     m_instanceCount++;

@@ -27,7 +27,8 @@ public:
 
     CClass(const CClass &) = delete;
     CClass &operator=(const CClass &) = delete;
-    virtual ~CClass() = default;
+    /** Leaves the registry, so that it never lists a record that is gone. */
+    virtual ~CClass();
 
     void addInstance();
     void removeInstance();

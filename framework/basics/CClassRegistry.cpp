@@ -36,6 +36,22 @@ void CClassRegistry::enrol(CClass *record)
     s_lastWaiting = record;
 }
 
+void CClassRegistry::withdraw(CClass *record)
+{
+    if (s_registry != nullptr)
+        s_registry->m_classes.removeElement(record);
+    CClass *previous = nullptr;
+    for (CClass *waiting = s_firstWaiting; waiting != nullptr; previous = waiting, waiting = waiting->m_nextWaiting)
+    {
+        if (waiting != record)
+            continue;
+        (previous != nullptr ? previous->m_nextWaiting : s_firstWaiting) = waiting->m_nextWaiting;
+        if (s_lastWaiting == waiting)
+            s_lastWaiting = previous;
+        return;
+    }
+}
+
 void CClassRegistry::registerWaitingRecords()
 {
     if (s_registry == nullptr)

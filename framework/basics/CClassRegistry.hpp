@@ -28,6 +28,9 @@ public:
      */
     static void enrol(CClass *record);
 
+    /** Takes a record that is being destroyed out of the registry, or out of the queue. */
+    static void withdraw(CClass *record);
+
     /** Appends @p record unless it is null or a record of the same name is already listed. */
     void registerClass(CClass *record);
 

@@ -31,6 +31,8 @@ CStringTokeniser::CStringTokeniser(const char *text, char delimiter) : m_delimit
 
 void CStringTokeniser::restart()
 {
+    // A count made for another text or delimiter says nothing about this one.
+    m_numberOfTokens = 0;
     m_tokensHandedOut = 0;
     m_readPosition = 0;
 }

@@ -33,9 +33,9 @@ public:
 
     virtual long countTokens();
     virtual bool hasMoreTokens() const;
-    /** Replaces the delimiter and restarts at the first token, without recounting. */
+    /** Replaces the delimiter and restarts: no token is handed out until countTokens(). */
     virtual void setDelimiter(char delimiter);
-    /** Replaces the text and restarts at the first token, without recounting. */
+    /** Replaces the text and restarts: no token is handed out until countTokens(). */
     virtual void setString(const char *text);
     /** The next token, or null when none is left. */
     virtual std::unique_ptr<char[]> getNextToken();
