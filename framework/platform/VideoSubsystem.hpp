@@ -1,0 +1,16 @@
+#pragma once
+
+namespace Corvane::Platform
+{
+/**
+ * SDL's video subsystem, started by the first piece of the framework that needs a display. The
+ * outcome is kept: after a failed start (no display to reach) every later call answers false at
+ * once, and only the first failure is logged, with SDL's reason.
+ */
+bool startVideo();
+
+/** Shuts the subsystem down and forgets a failed start, so the next startVideo tries again. */
+void stopVideo();
+
+bool isVideoRunning();
+} // namespace Corvane::Platform
