@@ -28,7 +28,25 @@ test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD)/tools/benchmarks/*-benchmark; do echo "== $$b"; $$b; done
+	@for b in $(BUILD)/tools/benchmarks/*/*-benchmark; do echo "== $$b"; $$b; done
+
+# Fuzzing: the libFuzzer targets of tests/fuzz, built with clang in their own folder.
+# `make fuzz` runs each for FUZZ_SECONDS seconds; `make fuzz-check` runs each over its seeds once.
+FUZZ_BUILD   := build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz-build fuzz fuzz-check
+
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCORVANE_FUZZ=ON -DORVO_BUILD_TESTS=OFF \
+		-DORVO_BUILD_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+
+fuzz: fuzz-build
+	@tests/fuzz/run-fuzzers run $(FUZZ_BUILD)/fuzzers $(FUZZ_SECONDS)
+
+fuzz-check: fuzz-build
+	@tests/fuzz/run-fuzzers check $(FUZZ_BUILD)/fuzzers
 
 clean:
 	rm -rf build build-sanitize build-fuzz
