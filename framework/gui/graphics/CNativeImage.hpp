@@ -1,0 +1,80 @@
+#pragma once
+
+#include "framework/gui/graphics/CairoHandles.hpp"
+#include "framework/gui/graphics/ImagePixels.hpp"
+#include "framework/mathtools/CColour.hpp"
+#include "framework/mathtools/CRect.hpp"
+
+namespace Corvane::GUI::Graphics
+{
+/** The platform window a picture serves; the drawing code only hands it back. */
+using WindowHandle = void *;
+
+/**
+ * An offscreen picture as large as the window it serves, with its own drawing target: a whole
+ * paint is drawn into it and the window then copies it to the screen at once. The picture is a
+ * cairo ARGB32 image surface (premultiplied, blue in the lowest byte of each word), the same
+ * layout as the screen's, so the copy is plain memory.
+ */
+class CNativeImage
+{
+public:
+    CNativeImage() = default;
+    CNativeImage(const CNativeImage &) = delete;
+    CNativeImage &operator=(const CNativeImage &) = delete;
+    virtual ~CNativeImage() = default;
+
+    /**
+     * Makes the picture, filled with the background colour. Nothing happens while a picture
+     * exists, so a second call with another size keeps the first picture. A size cairo cannot
+     * make (negative, or wider or taller than it allows) leaves the image without a picture.
+     */
+    void initialise(WindowHandle window, cairo_t *referenceDevice, const MathTools::CDimension &size);
+    /** Frees the picture and its drawing target. */
+    void uninitialise();
+    bool isInitialised() const { return m_initialised; }
+
+    /**
+     * Copies this picture to the top left of @p other, as much of it as fits; only when both
+     * have a picture.
+     */
+    void copyTo(CNativeImage *other) const;
+    /** Copies, from the top left of @p other, as much as this picture holds and @p other has. */
+    void copyFrom(const CNativeImage *other);
+    /**
+     * Blends @p source of this picture onto @p destination of @p other (stretched when the sizes
+     * differ) with its own per-pixel alpha and a constant alpha of alpha x 255, truncated.
+     * False when either image has no picture or the areas are empty.
+     */
+    bool alphaBlendTo(CNativeImage *other, const MathTools::CRect &source, const MathTools::CRect &destination,
+                      double alpha) const;
+
+    /** The target that draws into the picture; null without one. */
+    cairo_t *getDrawingTarget() const { return m_drawingTarget.get(); }
+    cairo_surface_t *getPicture() const { return m_bitmap.get(); }
+    cairo_t *getReferenceDevice() const { return m_referenceDevice; }
+    WindowHandle getWindow() const { return m_window; }
+    const MathTools::CDimension &getSize() const { return m_size; }
+
+    /** The colour a new picture is filled with; white unless the window says otherwise. */
+    const MathTools::CColour &getBackgroundColour() const { return m_backgroundColour; }
+    void setBackgroundColour(const MathTools::CColour &colour) { m_backgroundColour = colour; }
+
+    /**
+     * The picture's words, for copying it to the screen: rows start @p rowWords words apart.
+     * Everything drawn so far is in them. Null without a picture.
+     */
+    const std::uint32_t *getPixels(long &rowWords) const;
+    /** The premultiplied ARGB word at (x, y), or 0 outside the picture or without one. */
+    std::uint32_t getPixel(long x, long y) const;
+
+private:
+    cairo_t *m_referenceDevice = nullptr;
+    PictureSurface m_bitmap;
+    TargetHolder m_drawingTarget;
+    WindowHandle m_window = nullptr;
+    MathTools::CDimension m_size;
+    MathTools::CColour m_backgroundColour;
+    bool m_initialised = false;
+};
+} // namespace Corvane::GUI::Graphics

@@ -1,0 +1,166 @@
+#include "framework/gui/graphics/CTextLayout.hpp"
+
+#include <cmath>
+
+namespace Corvane::GUI::Graphics
+{
+namespace
+{
+/**
+ * Hinted metrics keep glyph advances on whole pixels, as the platform's grid-fitted text did,
+ * so sizes do not drift with the position a text is drawn at.
+ */
+void setFontOptions(PangoContext *context)
+{
+    cairo_font_options_t *options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    pango_cairo_context_set_font_options(context, options);
+    cairo_font_options_destroy(options);
+}
+
+/**
+ * The font map and the Pango context every text is laid out with, made on first use and freed when
+ * the process ends, so the fonts and glyph caches Pango builds serve every drawing and measure,
+ * and nothing of them is left behind at exit. All drawing happens on one thread.
+ */
+class CTextEngine
+{
+public:
+    /** The shared context, set up for @p target's transformation and surface. */
+    static PangoContext *getContextFor(cairo_t *target)
+    {
+        static CTextEngine engine;
+        pango_cairo_update_context(target, engine.m_context);
+        return engine.m_context;
+    }
+
+private:
+    CTextEngine() : m_fontMap(pango_cairo_font_map_new()), m_context(pango_font_map_create_context(m_fontMap))
+    {
+        setFontOptions(m_context);
+    }
+    ~CTextEngine()
+    {
+        g_object_unref(m_context);
+        g_object_unref(m_fontMap);
+    }
+
+    PangoFontMap *m_fontMap;
+    PangoContext *m_context;
+};
+
+void setValidText(PangoLayout *layout, const char *text)
+{
+    if (g_utf8_validate(text, -1, nullptr))
+    {
+        pango_layout_set_text(layout, text, -1);
+        return;
+    }
+    gchar *valid = g_utf8_make_valid(text, -1);
+    pango_layout_set_text(layout, valid, -1);
+    g_free(valid);
+}
+
+PangoAlignment alignmentOf(CTextLayout::EPlacement horizontal)
+{
+    switch (horizontal)
+    {
+    case CTextLayout::CENTRE:
+        return PANGO_ALIGN_CENTER;
+    case CTextLayout::END:
+        return PANGO_ALIGN_RIGHT;
+    default:
+        return PANGO_ALIGN_LEFT;
+    }
+}
+
+/** Runs @p visit(iterator) for each line in order while it answers true. */
+template <class Visit> void forEachLine(PangoLayout *layout, Visit visit)
+{
+    PangoLayoutIter *line = pango_layout_get_iter(layout);
+    while (visit(line) && pango_layout_iter_next_line(line))
+    {
+    }
+    pango_layout_iter_free(line);
+}
+} // namespace
+
+CTextLayout::CTextLayout(cairo_t *target, const PangoFontDescription *font, const char *text)
+    : m_target(target), m_layout(pango_layout_new(CTextEngine::getContextFor(target)))
+{
+    pango_layout_set_font_description(m_layout, font);
+    setValidText(m_layout, text);
+}
+
+CTextLayout::~CTextLayout()
+{
+    g_object_unref(m_layout);
+}
+
+void CTextLayout::addDecorations(bool underline, bool strikeOut)
+{
+    if (!underline && !strikeOut)
+        return;
+    PangoAttrList *attributes = pango_attr_list_new();
+    if (underline)
+        pango_attr_list_insert(attributes, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+    if (strikeOut)
+        pango_attr_list_insert(attributes, pango_attr_strikethrough_new(TRUE));
+    pango_layout_set_attributes(m_layout, attributes);
+    pango_attr_list_unref(attributes);
+}
+
+void CTextLayout::wrapLines(long width, EPlacement horizontal)
+{
+    pango_layout_set_width(m_layout, static_cast<int>(width * PANGO_SCALE));
+    pango_layout_set_wrap(m_layout, PANGO_WRAP_WORD_CHAR);
+    pango_layout_set_alignment(m_layout, alignmentOf(horizontal));
+}
+
+MathTools::CDimension CTextLayout::getSize() const
+{
+    PangoRectangle logical;
+    pango_layout_get_extents(m_layout, nullptr, &logical);
+    return MathTools::CDimension(logical.width / PANGO_SCALE, logical.height / PANGO_SCALE);
+}
+
+int CTextLayout::getHeightOfWholeLines(int limit) const
+{
+    const PangoFontDescription *font = pango_layout_get_font_description(m_layout);
+    const int emHeight = font != nullptr ? pango_font_description_get_size(font) : 0;
+    int height = 0;
+    forEachLine(m_layout, [&](PangoLayoutIter *line) {
+        int top = 0;
+        int bottom = 0;
+        pango_layout_iter_get_line_yrange(line, &top, &bottom);
+        if (top + (emHeight > 0 ? emHeight : bottom - top) > limit)
+            return false;
+        height = bottom;
+        return true;
+    });
+    return height;
+}
+
+void CTextLayout::showWholeLines(const MathTools::CRect &area, EPlacement vertical) const
+{
+    const int limit = static_cast<int>(area.getHeight() * PANGO_SCALE);
+    const int shown = getHeightOfWholeLines(limit);
+    if (shown == 0)
+        return;
+    // A whole-pixel top keeps the glyphs on the grid the hinting fitted them to.
+    const double share = vertical == START ? 0.0 : vertical == CENTRE ? 0.5 : 1.0;
+    const double top = area.getTop() + std::round(share * (limit - shown) / PANGO_SCALE);
+    forEachLine(m_layout, [&](PangoLayoutIter *line) {
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(line, nullptr, &logical);
+        if (logical.y >= shown)
+            return false;
+        cairo_move_to(m_target, area.getLeft() + static_cast<double>(logical.x) / PANGO_SCALE,
+                      top + static_cast<double>(pango_layout_iter_get_baseline(line)) / PANGO_SCALE);
+        pango_cairo_show_layout_line(m_target, pango_layout_iter_get_line_readonly(line));
+        return true;
+    });
+}
+} // namespace Corvane::GUI::Graphics

@@ -1,0 +1,63 @@
+#include "framework/gui/graphics/ImagePixels.hpp"
+
+#include "framework/io/CFileStream.hpp"
+
+#include <cairo.h>
+
+namespace Corvane::GUI::Graphics
+{
+const char *checkPictureSize(long width, long height)
+{
+    if (width < 1 || height < 1)
+        return "The picture has no pixels";
+    const std::uint64_t bytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4;
+    if (width > MAXIMUM_PICTURE_SIDE || height > MAXIMUM_PICTURE_SIDE || bytes > MAXIMUM_PICTURE_BYTES)
+        return "The picture is too large: at most 16384 pixels on a side and 256 MiB of pixels are loaded";
+    return nullptr;
+}
+
+bool readPictureFile(const Basics::CSystemString &path, std::vector<unsigned char> &bytes)
+{
+    IO::CFileStream file(path, false, true);
+    const long length = file.getStreamLength();
+    if (length < 0 || static_cast<std::uint64_t>(length) > MAXIMUM_PICTURE_BYTES)
+        return false;
+    bytes.resize(static_cast<std::size_t>(length));
+    return file.readBytes(bytes.data(), length);
+}
+
+void CairoSurfaceReleaser::operator()(cairo_surface_t *surface) const
+{
+    cairo_surface_destroy(surface);
+}
+
+PictureSurface createPictureSurface(long width, long height)
+{
+    PictureSurface surface(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height)));
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        surface.reset();
+    return surface;
+}
+
+std::uint32_t *getPictureWords(cairo_surface_t *surface, long &rowWords)
+{
+    // ARGB32 strides are always whole words.
+    rowWords = cairo_image_surface_get_stride(surface) / 4;
+    return reinterpret_cast<std::uint32_t *>(cairo_image_surface_get_data(surface));
+}
+
+void premultiplyPicture(cairo_surface_t *surface)
+{
+    long rowWords = 0;
+    std::uint32_t *row = getPictureWords(surface, rowWords);
+    const int width = cairo_image_surface_get_width(surface);
+    const int height = cairo_image_surface_get_height(surface);
+    for (int y = 0; y < height; y++, row += rowWords)
+        for (int x = 0; x < width; x++)
+        {
+            const std::uint32_t word = row[x];
+            row[x] = premultipliedPixel(word & 0xFF, word >> 8 & 0xFF, word >> 16 & 0xFF, word >> 24);
+        }
+}
+} // namespace Corvane::GUI::Graphics
