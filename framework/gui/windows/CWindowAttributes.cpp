@@ -1,6 +1,6 @@
 #include "framework/gui/windows/CWindowAttributes.hpp"
 
-#include "framework/gui/windows/CountedReference.hpp"
+#include "framework/basics/CountedReference.hpp"
 
 namespace Corvane::GUI::Windows
 {
@@ -44,7 +44,7 @@ void CWindowAttributes::setAttributes(const Basics::CString &title, const MathTo
 
 void CWindowAttributes::setWindowIcon(CWindowIcon *icon)
 {
-    replaceCountedReference(m_icon, icon);
+    Basics::replaceCountedReference(m_icon, icon);
 }
 
 void CWindowAttributes::setWindowStyle(std::uint32_t style, std::uint32_t extendedStyle)

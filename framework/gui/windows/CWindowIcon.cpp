@@ -3,7 +3,7 @@
 #include "framework/basics/CException.hpp"
 #include "framework/gui/graphics/CPNGImage.hpp"
 #include "framework/gui/graphics/ImageFactory.hpp"
-#include "framework/gui/windows/CountedReference.hpp"
+#include "framework/basics/CountedReference.hpp"
 #include "framework/host/FileFunctions.hpp"
 
 #include <filesystem>
@@ -32,7 +32,7 @@ CWindowIcon::~CWindowIcon()
 
 void CWindowIcon::setIcon(Graphics::CBaseImage *icon)
 {
-    replaceCountedReference(m_icon, icon);
+    Basics::replaceCountedReference(m_icon, icon);
 }
 
 bool CWindowIcon::loadIcon(long)

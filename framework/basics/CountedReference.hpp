@@ -1,6 +1,6 @@
 #pragma once
 
-namespace Corvane::GUI::Windows
+namespace Corvane::Basics
 {
 /**
  * Makes @p held point to @p replacement, moving one counted reference from the old object to
@@ -14,4 +14,4 @@ template <class T> void replaceCountedReference(T *&held, T *replacement)
         held->dereference();
     held = replacement;
 }
-} // namespace Corvane::GUI::Windows
+} // namespace Corvane::Basics
