@@ -28,6 +28,9 @@ bool startVideo()
     VideoState &state = videoState();
     if (state == VideoState::NOT_STARTED)
     {
+        // Windows then paint through plain shared memory: SDL's default goes through OpenGL,
+        // which on X11 costs several times the start-up time and memory for a window like ours.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
         {
             // SDL keeps threads and a display connection: they are let go before the process ends.
