@@ -7,13 +7,27 @@
 
 namespace Corvane::GUI::Graphics
 {
-CORVANE_DEFINE_CLASS(CBaseImage, "CBaseImage", "CCountedObject")
-
 CBaseImage::CBaseImage(bool hasAlpha) : m_hasAlpha(hasAlpha), m_fileName(" ")
 {
 }
 
 CBaseImage::~CBaseImage() = default;
+
+void CBaseImage::reference()
+{
+    ++m_referenceCount;
+}
+
+void CBaseImage::dereference()
+{
+    if (--m_referenceCount < 1)
+        delete this;
+}
+
+std::int32_t CBaseImage::getReferenceCount() const
+{
+    return m_referenceCount;
+}
 
 void CBaseImage::getObjectDescription(char *text, long size) const
 {

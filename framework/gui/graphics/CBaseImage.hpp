@@ -16,12 +16,14 @@ namespace Corvane::GUI::Graphics
  *
  * A failed load leaves no picture and says why in getLastError(); the constructors of the
  * image kinds turn that into an exception, so a constructed image always holds its picture.
+ *
+ * Images start a branch of the class tree of their own: the base keeps its own reference count
+ * and has no class record, so each image kind counts only in its own record, whose parent name
+ * "CBaseImage" ends the walk of isTypeOf.
  */
-class CBaseImage : public Basics::CCountedObject, private Basics::TInstanceCounter<CBaseImage>
+class CBaseImage : public Basics::ICountedObject
 {
 public:
-    CORVANE_DECLARE_CLASS
-
     static constexpr long TARGA_IMAGE = 1;
     static constexpr long PNG_IMAGE = 2;
     static constexpr long JPEG_IMAGE = 3;
@@ -29,6 +31,11 @@ public:
     CBaseImage(const CBaseImage &) = delete;
     CBaseImage &operator=(const CBaseImage &) = delete;
     ~CBaseImage() override;
+
+    void reference() override;
+    /** Deletes the image when the count falls below 1. */
+    void dereference() override;
+    std::int32_t getReferenceCount() const override;
 
     /** "No Image loaded", or "File loaded is = " followed by the file name. */
     void getObjectDescription(char *text, long size) const override;
@@ -76,6 +83,7 @@ protected:
 
 private:
     bool m_hasAlpha;
+    std::int32_t m_referenceCount = 0;
     bool m_loaded = false;
     MathTools::CDimension m_size;
     MathTools::CRect m_area;

@@ -1,3 +1,4 @@
+#include "framework/basics/CClassRegistry.hpp"
 #include "framework/basics/CException.hpp"
 #include "framework/gui/graphics/CJPEGImage.hpp"
 #include "framework/gui/graphics/CPNGImage.hpp"
@@ -80,6 +81,10 @@ TEST(CTGAImage, LoadsBottomUpRowsPremultiplied)
     EXPECT_TRUE(image.hasAlpha());
     EXPECT_EQ(describe(image), "File loaded is = " + path);
     EXPECT_STREQ(image.getClass().getParentName(), "CBaseImage");
+    // Images are a branch of their own: the base has no record, so the walk ends there.
+    const auto *registry = Corvane::Basics::CClassRegistry::getClassRegistry();
+    EXPECT_EQ(registry->getClassByName("CBaseImage"), nullptr);
+    EXPECT_FALSE(image.getClass().isTypeOf(*registry->getClassByName("CCountedObject")));
 
     // The first row in the file is the bottom one; a file cut short leaves transparent black.
     const std::string column = folder.write("column.tga", targaFile(1, 3, {1, 2, 3, 4, 5, 6, 7, 255}));
