@@ -1,0 +1,81 @@
+#pragma once
+
+#include "framework/platform/IPlatformWindow.hpp"
+
+#include <memory>
+
+namespace Corvane::Platform
+{
+enum class EDispatch
+{
+    DISPATCHED, // one message went to its window's handler
+    EMPTY,      // nothing was waiting (only when not asked to wait)
+    QUIT        // the quit request came: getQuitCode() tells its code
+};
+
+/**
+ * One backend of the platform seam: it makes windows and runs their message queue. The SDL
+ * backend is what users run; the headless one keeps windows as records for the tests. Everything
+ * above this interface (the pending repaint areas, where keys and wheel turns go, closing popups
+ * on a press elsewhere) is the framework's, so both backends behave the same.
+ */
+class IPlatformDriver
+{
+public:
+    virtual ~IPlatformDriver() = default;
+
+    /** A short name: "sdl", "headless". */
+    virtual const char *getName() const = 0;
+
+    /**
+     * Gets the backend ready to make windows (SDL starts its video subsystem). False, with the
+     * reason, when it cannot (no display to reach); later calls answer the same at once.
+     */
+    virtual bool start(std::string &reason) = 0;
+    /** Destroys what start made; windows must be gone by then. */
+    virtual void stop() = 0;
+
+    /** A new hidden window whose messages go to @p handler; null, with the reason, on failure. */
+    virtual std::unique_ptr<IPlatformWindow> createWindow(const SWindowDescription &description,
+                                                          IPlatformWindowHandler &handler, std::string &error) = 0;
+
+    /**
+     * Hands the next message to its window's handler. With @p wait the call sleeps until one
+     * comes (never EMPTY then); without, it answers EMPTY when none is waiting. Once the quit
+     * request has come every call answers QUIT, so nested loops end too.
+     */
+    virtual EDispatch dispatchMessage(bool wait) = 0;
+    /** Queues the quit request behind the messages already waiting. */
+    virtual void postQuit(int code) = 0;
+    virtual int getQuitCode() const = 0;
+    /** Forgets a quit request, so that a new message loop can run. */
+    virtual void resetQuit() = 0;
+
+    virtual void setCursor(EStockCursor cursor) = 0;
+    virtual void showCursor(bool show) = 0;
+    /** The pointer on the screen; false when the platform cannot tell. */
+    virtual bool getPointerPosition(SPoint &position) const = 0;
+    /** The modifier keys held now. */
+    virtual SModifiers getModifiers() const = 0;
+
+    virtual bool getClipboardText(std::string &text) const = 0;
+    virtual bool setClipboardText(const std::string &text) = 0;
+
+    /** The usable area of the screen that holds @p point (the primary one when none does). */
+    virtual bool getScreenArea(const SPoint &point, SArea &area) const = 0;
+    virtual void beep() = 0;
+
+    /** Device pixels per logical pixel: 1 today, 2 in a later high-density mode. */
+    virtual int getScaleFactor() const { return 1; }
+};
+
+/**
+ * The backend the process uses: chosen from the driver table by the name in CORVANE_PLATFORM
+ * ("sdl" when unset), or installed by selectPlatformDriver. Made on first use.
+ */
+IPlatformDriver &getPlatformDriver();
+/** Makes the table's backend of that name the process's; false for an unknown name. */
+bool selectPlatformDriver(const char *name);
+/** Stops and destroys the current backend (the next getPlatformDriver makes one again). */
+void releasePlatformDriver();
+} // namespace Corvane::Platform
