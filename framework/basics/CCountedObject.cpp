@@ -8,27 +8,11 @@ namespace Corvane::Basics
 {
 CORVANE_DEFINE_CLASS(CCountedObject, "CCountedObject", "UndefinedParent")
 
-void CCountedObject::reference()
-{
-    ++m_referenceCount;
-}
-
-void CCountedObject::dereference()
-{
-    if (--m_referenceCount < 1)
-        delete this;
-}
-
-std::int32_t CCountedObject::getReferenceCount() const
-{
-    return m_referenceCount;
-}
-
 void CCountedObject::getObjectDescription(char *text, long size) const
 {
     char description[1024];
     std::snprintf(description, sizeof description, "[CCounted Object Base Reference Count = %li",
-                  static_cast<long>(m_referenceCount));
+                  static_cast<long>(getReferenceCount()));
     copyTextToBuffer(description, text, size);
 }
 } // namespace Corvane::Basics

@@ -202,20 +202,9 @@ private:
 
 CXMLDocument::CXMLDocument() = default;
 
-CXMLDocument::~CXMLDocument()
-{
-    setRootNode(nullptr);
-}
-
 void CXMLDocument::setRootNode(CXMLNode *root)
 {
-    if (root == m_rootNode)
-        return;
-    if (root != nullptr)
-        root->reference();
-    CXMLNode *old = std::exchange(m_rootNode, root);
-    if (old != nullptr)
-        old->dereference();
+    m_rootNode.reset(root);
 }
 
 bool CXMLDocument::isXMLFile(CTextStream &stream)
@@ -251,7 +240,7 @@ bool CXMLDocument::readFile(const Basics::CSystemString &path)
 
 bool CXMLDocument::writeFile(const Basics::CSystemString &path)
 {
-    if (m_rootNode == nullptr)
+    if (!m_rootNode)
         return false;
     m_writeDepth = 0;
     CTextStream stream(path, CTextStream::MODE_WRITE);
@@ -288,7 +277,7 @@ void CXMLDocument::writeNode(CTextStream &stream, const CXMLNode &node)
         writeNode(stream, *node.getChildNode(index));
     }
     m_writeDepth--;
-    const char *lineEnd = &node == m_rootNode ? "" : "\n";
+    const char *lineEnd = &node == m_rootNode.get() ? "" : "\n";
     stream << (std::string(static_cast<std::size_t>(m_writeDepth), '\t') + "</" + name + ">" + lineEnd).c_str();
 }
 } // namespace Corvane::IO

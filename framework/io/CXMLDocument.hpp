@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/basics/CSystemString.hpp"
+#include "framework/basics/TCountedReference.hpp"
 #include "framework/io/CXMLNode.hpp"
 
 #include <cstdint>
@@ -26,9 +27,8 @@ public:
     CXMLDocument();
     CXMLDocument(const CXMLDocument &) = delete;
     CXMLDocument &operator=(const CXMLDocument &) = delete;
-    ~CXMLDocument() override;
 
-    CXMLNode *getRootNode() const { return m_rootNode; }
+    CXMLNode *getRootNode() const { return m_rootNode.get(); }
     void setRootNode(CXMLNode *root);
 
     /**
@@ -45,7 +45,7 @@ public:
 private:
     void writeNode(CTextStream &stream, const CXMLNode &node);
 
-    CXMLNode *m_rootNode = nullptr;
+    Basics::TCountedReference<CXMLNode> m_rootNode;
     std::int32_t m_writeDepth = 0;
 };
 } // namespace Corvane::IO

@@ -13,22 +13,6 @@ CBaseImage::CBaseImage(bool hasAlpha) : m_hasAlpha(hasAlpha), m_fileName(" ")
 
 CBaseImage::~CBaseImage() = default;
 
-void CBaseImage::reference()
-{
-    ++m_referenceCount;
-}
-
-void CBaseImage::dereference()
-{
-    if (--m_referenceCount < 1)
-        delete this;
-}
-
-std::int32_t CBaseImage::getReferenceCount() const
-{
-    return m_referenceCount;
-}
-
 void CBaseImage::getObjectDescription(char *text, long size) const
 {
     Basics::CString description("No Image loaded");

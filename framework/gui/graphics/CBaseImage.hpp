@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/basics/CSystemString.hpp"
+#include "framework/basics/TCounted.hpp"
 #include "framework/gui/graphics/ImagePixels.hpp"
 #include "framework/mathtools/CRect.hpp"
 
@@ -17,11 +18,11 @@ namespace Corvane::GUI::Graphics
  * A failed load leaves no picture and says why in getLastError(); the constructors of the
  * image kinds turn that into an exception, so a constructed image always holds its picture.
  *
- * Images start a branch of the class tree of their own: the base keeps its own reference count
- * and has no class record, so each image kind counts only in its own record, whose parent name
+ * Images start a branch of the class tree of their own: the base is counted by TCounted and has
+ * no class record, so each image kind counts only in its own record, whose parent name
  * "CBaseImage" ends the walk of isTypeOf.
  */
-class CBaseImage : public Basics::ICountedObject
+class CBaseImage : public Basics::TCounted<Basics::ICountedObject>
 {
 public:
     static constexpr long TARGA_IMAGE = 1;
@@ -31,11 +32,6 @@ public:
     CBaseImage(const CBaseImage &) = delete;
     CBaseImage &operator=(const CBaseImage &) = delete;
     ~CBaseImage() override;
-
-    void reference() override;
-    /** Deletes the image when the count falls below 1. */
-    void dereference() override;
-    std::int32_t getReferenceCount() const override;
 
     /** "No Image loaded", or "File loaded is = " followed by the file name. */
     void getObjectDescription(char *text, long size) const override;
@@ -83,7 +79,6 @@ protected:
 
 private:
     bool m_hasAlpha;
-    std::int32_t m_referenceCount = 0;
     bool m_loaded = false;
     MathTools::CDimension m_size;
     MathTools::CRect m_area;

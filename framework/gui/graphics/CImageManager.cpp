@@ -208,14 +208,6 @@ CImageManager::CImageEntry::CImageEntry(CBaseImage *image, const CString &refere
                                         const CSystemString &relativePath, const CSystemString &fileName)
     : m_image(image), m_referenceName(referenceName), m_relativePath(relativePath), m_fileName(fileName)
 {
-    if (m_image != nullptr)
-        m_image->reference();
-}
-
-CImageManager::CImageEntry::~CImageEntry()
-{
-    if (m_image != nullptr)
-        m_image->dereference();
 }
 
 CImageManager::CImageReference::CImageReference(CBaseImage *image, const CString &referenceName,

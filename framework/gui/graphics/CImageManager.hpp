@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/basics/TCountedReference.hpp"
 #include "framework/basics/TPointerCollection.hpp"
 #include "framework/gui/graphics/CBaseImage.hpp"
 
@@ -85,15 +86,14 @@ public:
                 const Basics::CSystemString &fileName);
     CImageEntry(const CImageEntry &) = delete;
     CImageEntry &operator=(const CImageEntry &) = delete;
-    ~CImageEntry();
 
-    CBaseImage *getImage() const { return m_image; }
+    CBaseImage *getImage() const { return m_image.get(); }
     const Basics::CString &getReferenceName() const { return m_referenceName; }
     const Basics::CSystemString &getRelativePath() const { return m_relativePath; }
     const Basics::CSystemString &getFileName() const { return m_fileName; }
 
 private:
-    CBaseImage *m_image;
+    Basics::TCountedReference<CBaseImage> m_image;
     Basics::CString m_referenceName;
     Basics::CSystemString m_relativePath;
     Basics::CSystemString m_fileName;

@@ -1,7 +1,5 @@
 #include "framework/gui/windows/CWindowAttributes.hpp"
 
-#include "framework/basics/CountedReference.hpp"
-
 namespace Corvane::GUI::Windows
 {
 CORVANE_DEFINE_CLASS(CWindowAttributes, "CWindowAttributes", "CCountedObject")
@@ -20,15 +18,10 @@ CWindowAttributes &CWindowAttributes::operator=(const CWindowAttributes &other)
 {
     if (this == &other)
         return *this;
-    setAttributes(other.m_title, other.m_backgroundColour, other.m_alpha, other.m_icon, other.m_enabled,
+    setAttributes(other.m_title, other.m_backgroundColour, other.m_alpha, other.m_icon.get(), other.m_enabled,
                   other.m_dropShadow);
     setWindowStyle(other.m_style, other.m_extendedStyle);
     return *this;
-}
-
-CWindowAttributes::~CWindowAttributes()
-{
-    setWindowIcon(nullptr);
 }
 
 void CWindowAttributes::setAttributes(const Basics::CString &title, const MathTools::CColour &backgroundColour,
@@ -44,7 +37,7 @@ void CWindowAttributes::setAttributes(const Basics::CString &title, const MathTo
 
 void CWindowAttributes::setWindowIcon(CWindowIcon *icon)
 {
-    Basics::replaceCountedReference(m_icon, icon);
+    m_icon.reset(icon);
 }
 
 void CWindowAttributes::setWindowStyle(std::uint32_t style, std::uint32_t extendedStyle)

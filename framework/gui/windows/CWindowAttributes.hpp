@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/basics/TCountedReference.hpp"
 #include "framework/gui/windows/CWindowIcon.hpp"
 #include "framework/mathtools/CColour.hpp"
 
@@ -34,7 +35,6 @@ public:
     CWindowAttributes();
     CWindowAttributes(const CWindowAttributes &other);
     CWindowAttributes &operator=(const CWindowAttributes &other);
-    ~CWindowAttributes() override;
 
     void setAttributes(const Basics::CString &title, const MathTools::CColour &backgroundColour, double alpha,
                        CWindowIcon *icon, bool enabled, bool dropShadow);
@@ -51,7 +51,7 @@ public:
     const MathTools::CColour &getBackgroundColour() const { return m_backgroundColour; }
     /** 0.0 (invisible) to 1.0 (opaque). */
     double getAlpha() const { return m_alpha; }
-    CWindowIcon *getWindowIcon() const { return m_icon; }
+    CWindowIcon *getWindowIcon() const { return m_icon.get(); }
     bool isEnabled() const { return m_enabled; }
     bool hasDropShadow() const { return m_dropShadow; }
     std::uint32_t getWindowStyle() const { return m_style; }
@@ -61,7 +61,7 @@ private:
     Basics::CString m_title;
     MathTools::CColour m_backgroundColour;
     double m_alpha = 1.0;
-    CWindowIcon *m_icon = nullptr;
+    Basics::TCountedReference<CWindowIcon> m_icon;
     bool m_enabled = true;
     bool m_dropShadow = false;
     std::uint32_t m_style = DEFAULT_STYLE;

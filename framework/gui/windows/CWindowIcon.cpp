@@ -3,7 +3,6 @@
 #include "framework/basics/CException.hpp"
 #include "framework/gui/graphics/CPNGImage.hpp"
 #include "framework/gui/graphics/ImageFactory.hpp"
-#include "framework/basics/CountedReference.hpp"
 #include "framework/host/FileFunctions.hpp"
 
 #include <filesystem>
@@ -25,14 +24,9 @@ CWindowIcon::CWindowIcon(long resourceNumber)
     loadIcon(resourceNumber);
 }
 
-CWindowIcon::~CWindowIcon()
-{
-    setIcon(nullptr);
-}
-
 void CWindowIcon::setIcon(Graphics::CBaseImage *icon)
 {
-    Basics::replaceCountedReference(m_icon, icon);
+    m_icon.reset(icon);
 }
 
 bool CWindowIcon::loadIcon(long)
@@ -50,17 +44,17 @@ bool CWindowIcon::loadIcon(long)
 bool CWindowIcon::loadIconFromFile(const Basics::CSystemString &path, long index)
 {
     setIcon(index == 0 ? findIcon(path) : nullptr);
-    return m_icon != nullptr;
+    return static_cast<bool>(m_icon);
 }
 
 void CWindowIcon::copyFrom(const CWindowIcon &other)
 {
-    setIcon(other.m_icon);
+    setIcon(other.m_icon.get());
 }
 
 Graphics::CBaseImage *CWindowIcon::getIcon() const
 {
-    return m_icon;
+    return m_icon.get();
 }
 
 Graphics::CBaseImage *CWindowIcon::findIcon(const Basics::CSystemString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/basics/TCountedReference.hpp"
 #include "framework/gui/graphics/CBaseImage.hpp"
 
 namespace Corvane::GUI::Windows
@@ -26,7 +27,6 @@ public:
     explicit CWindowIcon(long resourceNumber);
     CWindowIcon(const CWindowIcon &) = delete;
     CWindowIcon &operator=(const CWindowIcon &) = delete;
-    ~CWindowIcon() override;
 
     /** Releases the held icon and holds @p icon. */
     void setIcon(Graphics::CBaseImage *icon);
@@ -56,6 +56,6 @@ private:
     /** The PNG that carries the icon of the program file @p path, or a blank when there is none. */
     static Basics::CSystemString findProgramIconFile(const Basics::CSystemString &path);
 
-    Graphics::CBaseImage *m_icon = nullptr;
+    Basics::TCountedReference<Graphics::CBaseImage> m_icon;
 };
 } // namespace Corvane::GUI::Windows
