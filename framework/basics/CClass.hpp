@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <type_traits>
 #include <typeinfo>
 
 namespace Corvane::Basics
@@ -78,6 +79,12 @@ protected:
 #define CORVANE_CONCATENATE_(a, b) a##b
 #define CORVANE_CONCATENATE(a, b) CORVANE_CONCATENATE_(a, b)
 
+/** Stops the build of a class record whose class does not count its instances in it. */
+#define CORVANE_REQUIRE_INSTANCE_COUNTER(Class)                                                \
+    static_assert(std::is_base_of_v<Corvane::Basics::TInstanceCounter<Class>, Class>,          \
+                  #Class " has a class record but does not derive from TInstanceCounter<" #Class \
+                  ">, so its record would never count an instance")
+
 /**
  * Declares, in a public section of a counted class, its class record and getClass().
  * The class also derives privately from TInstanceCounter<Class>, which does the counting.
@@ -93,9 +100,27 @@ protected:
 #define CORVANE_DEFINE_CLASS(Class, Name, ParentName)                                          \
     Corvane::Basics::CClass &Class::classRecord()                                              \
     {                                                                                          \
+        CORVANE_REQUIRE_INSTANCE_COUNTER(Class);                                               \
         static Corvane::Basics::CClass record(Name, ParentName);                               \
         return record;                                                                         \
     }                                                                                          \
     const Corvane::Basics::CClass &Class::getClass() const { return classRecord(); }           \
     [[maybe_unused]] static const Corvane::Basics::CClass &CORVANE_CONCATENATE(                \
         registeredClassRecord, __LINE__) = Class::classRecord();
+
+/**
+ * Declares and defines, in a public section of a class template over ElementType, the record of
+ * each instantiation, made on its first use. TemplateName and ParentName are patterns such as
+ * "TPointerCollection<TypeName>": the element's unqualified name replaces what is in the angle
+ * brackets. A parent name without brackets ("CCountedObject") is taken as it is. The template
+ * derives privately from TInstanceCounter<Class> like any counted class.
+ */
+#define CORVANE_TEMPLATE_CLASS(Class, ElementType, TemplateName, ParentName)                   \
+    static Corvane::Basics::CClass &classRecord()                                              \
+    {                                                                                          \
+        CORVANE_REQUIRE_INSTANCE_COUNTER(Class);                                               \
+        static Corvane::Basics::CClass record(TemplateName, typeid(ElementType), ParentName,   \
+                                              typeid(ElementType));                            \
+        return record;                                                                         \
+    }                                                                                          \
+    const Corvane::Basics::CClass &getClass() const override { return classRecord(); }

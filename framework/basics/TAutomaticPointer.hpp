@@ -11,12 +11,7 @@ template <class T>
 class TAutomaticPointer : public CCountedObject, private TInstanceCounter<TAutomaticPointer<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TAutomaticPointer<TypeName>", typeid(T), "CCountedObject");
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TAutomaticPointer, T, "TAutomaticPointer<TypeName>", "CCountedObject")
 
     TAutomaticPointer(T *pointer, TPointerDeleter<T> *deleter) : m_pointer(pointer), m_deleter(deleter)
     {

@@ -17,12 +17,7 @@ template <class T>
 class TPointerCollection : public CCountedObject, private TInstanceCounter<TPointerCollection<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TPointerCollection<TypeName>", typeid(T), "CCountedObject");
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TPointerCollection, T, "TPointerCollection<TypeName>", "CCountedObject")
 
     explicit TPointerCollection(TPointerDeleter<T> *deleter) : m_deleter(deleter) {}
     TPointerCollection(const TPointerCollection &) = delete;
@@ -128,13 +123,7 @@ template <class T>
 class TCountedPointerArray : public TPointerCollection<T>, private TInstanceCounter<TCountedPointerArray<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TCountedPointerArray<TypeName>", typeid(T), "TPointerCollection<TypeName>",
-                             typeid(T));
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TCountedPointerArray, T, "TCountedPointerArray<TypeName>", "TPointerCollection<TypeName>")
 
     TCountedPointerArray() : TPointerCollection<T>(&countingPolicy()) {}
 

@@ -11,12 +11,7 @@ namespace Corvane::Basics
 template <class T> class TPointerDeleter : public CCountedObject, private TInstanceCounter<TPointerDeleter<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TPointerDeleter<TypeName>", typeid(T), "CCountedObject");
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TPointerDeleter, T, "TPointerDeleter<TypeName>", "CCountedObject")
 
     virtual void pointerAdded(T *element) = 0;
     virtual void deletePointer(T *element) = 0;
@@ -26,12 +21,7 @@ public:
 template <class T> class TObjectDeleter : public TPointerDeleter<T>, private TInstanceCounter<TObjectDeleter<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TObjectDeleter<TypeName>", typeid(T), "TPointerDeleter<TypeName>", typeid(T));
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TObjectDeleter, T, "TObjectDeleter<TypeName>", "TPointerDeleter<TypeName>")
 
     void pointerAdded(T *) override {}
     void deletePointer(T *element) override { delete element; }
@@ -41,12 +31,7 @@ public:
 template <class T> class TObjectNuller : public TPointerDeleter<T>, private TInstanceCounter<TObjectNuller<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TObjectNuller<TypeName>", typeid(T), "TPointerDeleter<TypeName>", typeid(T));
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TObjectNuller, T, "TObjectNuller<TypeName>", "TPointerDeleter<TypeName>")
 
     void pointerAdded(T *) override {}
     void deletePointer(T *) override {}
@@ -57,13 +42,7 @@ template <class T>
 class TCountedObjectDeleter : public TPointerDeleter<T>, private TInstanceCounter<TCountedObjectDeleter<T>>
 {
 public:
-    static CClass &classRecord()
-    {
-        static CClass record("TCountedObjectDeleter<TypeName>", typeid(T), "TPointerDeleter<TypeName>",
-                             typeid(T));
-        return record;
-    }
-    const CClass &getClass() const override { return classRecord(); }
+    CORVANE_TEMPLATE_CLASS(TCountedObjectDeleter, T, "TCountedObjectDeleter<TypeName>", "TPointerDeleter<TypeName>")
 
     void pointerAdded(T *element) override
     {
