@@ -218,7 +218,7 @@ bool getFolderOfFile(const CSystemString &file, CString &folder, bool withSepara
     return true;
 }
 
-bool getApplicationPath(CString &path, bool withSeparator)
+bool getApplicationFile(CString &path)
 {
     std::vector<char> buffer(256);
     for (;;)
@@ -233,7 +233,14 @@ bool getApplicationPath(CString &path, bool withSeparator)
         }
         buffer.resize(buffer.size() * 2);
     }
-    return getFolderOfFile(CSystemString(buffer.data()), path, withSeparator);
+    path = buffer.data();
+    return true;
+}
+
+bool getApplicationPath(CString &path, bool withSeparator)
+{
+    CString file;
+    return getApplicationFile(file) && getFolderOfFile(CSystemString(file), path, withSeparator);
 }
 
 bool fileExists(const CSystemString &path)

@@ -13,6 +13,13 @@ namespace Corvane::Host
 bool getFolderOfFile(const Basics::CSystemString &file, Basics::CString &folder, bool withSeparator);
 
 /**
+ * The full path of the running executable (the target of /proc/self/exe). The one place that asks
+ * the system; everything that needs the program's file or folder comes through here. False,
+ * leaving @p path alone, when the system cannot name the executable.
+ */
+bool getApplicationFile(Basics::CString &path);
+
+/**
  * The folder of the running executable, with a final separator when @p withSeparator is set.
  * False, leaving @p path alone, when the system cannot name the executable.
  */

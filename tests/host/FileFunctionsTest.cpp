@@ -74,6 +74,8 @@ TEST(FileFunctions, TellFilesAndFoldersApartAndCreateFolders)
     EXPECT_EQ(application.getString(), executableFolder);
     ASSERT_TRUE(getApplicationPath(application, true));
     EXPECT_EQ(application.getString(), executableFolder + "/");
+    ASSERT_TRUE(getApplicationFile(application));
+    EXPECT_EQ(application.getString(), std::filesystem::canonical("/proc/self/exe").string());
     CString root;
     ASSERT_TRUE(getFolderOfFile("/init", root, false));
     EXPECT_STREQ(root.getString(), "/");

@@ -5,9 +5,6 @@
 #include "framework/gui/graphics/ImageFactory.hpp"
 #include "framework/host/FileFunctions.hpp"
 
-#include <filesystem>
-#include <system_error>
-
 namespace Corvane::GUI::Windows
 {
 CORVANE_DEFINE_CLASS(CWindowIcon, "CWindowIcon", "CCountedObject")
@@ -31,14 +28,13 @@ void CWindowIcon::setIcon(Graphics::CBaseImage *icon)
 
 bool CWindowIcon::loadIcon(long)
 {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
+    Basics::CString program;
+    if (!Host::getApplicationFile(program))
     {
         setIcon(nullptr);
         return false;
     }
-    return loadIconFromFile(program.c_str(), 0);
+    return loadIconFromFile(Basics::CSystemString(program), 0);
 }
 
 bool CWindowIcon::loadIconFromFile(const Basics::CSystemString &path, long index)
