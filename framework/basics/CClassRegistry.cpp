@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace Corvane::Basics
 {
@@ -20,6 +21,16 @@ CClassRegistry *CClassRegistry::getClassRegistry()
     }
     registerWaitingRecords();
     return s_registry;
+}
+
+CClassRegistry *CClassRegistry::findClassRegistry()
+{
+    return s_registry != nullptr || s_firstWaiting != nullptr ? getClassRegistry() : nullptr;
+}
+
+void CClassRegistry::destroyClassRegistry()
+{
+    delete std::exchange(s_registry, nullptr);
 }
 
 void CClassRegistry::enrol(CClass *record)

@@ -3,23 +3,27 @@
 #include "framework/basics/CClass.hpp"
 #include "framework/basics/TPointerCollection.hpp"
 
-namespace Corvane::IO
-{
-class CTextStream;
-}
-
 namespace Corvane::Basics
 {
 /**
  * The process-wide list of class records, in registration order. It is created by the first
- * record that needs it and destroyed by shutdownClassRegistry; the records themselves are
- * static objects and are never deleted by it.
+ * record that needs it and destroyed at shutdown (destroyClassRegistry); the records themselves
+ * are static objects and are never deleted by it.
  */
 class CClassRegistry
 {
 public:
     /** The registry, created on first call; null after a failed creation. */
     static CClassRegistry *getClassRegistry();
+
+    /**
+     * The registry when it exists or records wait for it (it is then created and takes them);
+     * null, creating nothing, when there is nothing to list.
+     */
+    static CClassRegistry *findClassRegistry();
+
+    /** Destroys the registry, not the records. A record built afterwards starts a new registry. */
+    static void destroyClassRegistry();
 
     /**
      * Registers a record at once when the registry exists, else queues it for the registry's
@@ -43,12 +47,7 @@ public:
     /** Sorts the records by name, as unsigned bytes; empty slots go last. */
     void sortClasses();
 
-    /** Writes the table of every record that ever had an instance, with the live and total counts. */
-    void writeReport(IO::CTextStream *stream) const;
-
 private:
-    friend void shutdownClassRegistry(const char *path);
-
     CClassRegistry() = default;
     static void registerWaitingRecords();
 
@@ -60,10 +59,4 @@ private:
     static CClass *s_firstWaiting;
     static CClass *s_lastWaiting;
 };
-
-/**
- * Writes the class report to @p path when it is not null, then destroys the registry (not the
- * records). A record built afterwards starts a new registry.
- */
-void shutdownClassRegistry(const char *path);
 } // namespace Corvane::Basics

@@ -1,4 +1,4 @@
-#include "framework/basics/CClassRegistry.hpp"
+#include "framework/io/CClassReport.hpp"
 #include "framework/io/CTextStream.hpp"
 #include "tests/support/TemporaryFolder.hpp"
 
@@ -72,8 +72,8 @@ TEST(CClassReport, ListsEveryRecordThatHadInstancesInSlotOrder)
     const std::string path = folder.file("report.txt");
     {
         CTextStream stream(path.c_str(), CTextStream::MODE_WRITE);
-        CClassRegistry::getClassRegistry()->writeReport(nullptr);
-        CClassRegistry::getClassRegistry()->writeReport(&stream);
+        Corvane::IO::writeClassReport(*CClassRegistry::getClassRegistry(), nullptr);
+        Corvane::IO::writeClassReport(*CClassRegistry::getClassRegistry(), &stream);
     }
     const std::string report = TemporaryFolder::read(path);
     const std::vector<std::string> rows = checkTable(report);
@@ -102,7 +102,7 @@ TEST(CClassReport, ShutdownWritesTheSortedReportAndDestroysTheRegistry)
 
     TemporaryFolder folder;
     const std::string path = folder.file("shutdown.txt");
-    Corvane::Basics::shutdownClassRegistry(path.c_str());
+    Corvane::IO::shutdownClassRegistry(path.c_str());
     const std::vector<std::string> rows = checkTable(TemporaryFolder::read(path));
     ASSERT_FALSE(rows.empty());
     EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(), [](const std::string &left, const std::string &right) {
@@ -114,8 +114,8 @@ TEST(CClassReport, ShutdownWritesTheSortedReportAndDestroysTheRegistry)
     // A new registry starts empty: the records of the old one are not in it, and nothing is written
     // when the report cannot be opened.
     EXPECT_EQ(CClassRegistry::getClassRegistry()->getNumberOfClasses(), 0);
-    Corvane::Basics::shutdownClassRegistry(folder.file("missing/report.txt").c_str());
-    Corvane::Basics::shutdownClassRegistry(nullptr);
+    Corvane::IO::shutdownClassRegistry(folder.file("missing/report.txt").c_str());
+    Corvane::IO::shutdownClassRegistry(nullptr);
 
     CClassRegistry *restored = CClassRegistry::getClassRegistry();
     EXPECT_EQ(restored->getNumberOfClasses(), 0);

@@ -1,12 +1,11 @@
-// The class information table, written when shutdown is given a path: every record that ever had
-// an instance, with its live and total instance counts.
-#include "framework/basics/CClassRegistry.hpp"
+#include "framework/io/CClassReport.hpp"
+
 #include "framework/io/CTextStream.hpp"
 
 #include <cstdio>
 #include <string>
 
-namespace Corvane::Basics
+namespace Corvane::IO
 {
 namespace
 {
@@ -28,11 +27,11 @@ std::string captionLine(const char *caption, const char *countColumns)
 }
 } // namespace
 
-void CClassRegistry::writeReport(IO::CTextStream *stream) const
+void writeClassReport(const Basics::CClassRegistry &registry, CTextStream *stream)
 {
     if (stream == nullptr || !stream->isStreamOpenForWriting())
         return;
-    IO::CTextStream &out = *stream;
+    CTextStream &out = *stream;
     out << separatorLine().c_str();
     out << captionLine("Corvane class information", "|          |          |\n").c_str();
     out << separatorLine().c_str();
@@ -41,9 +40,9 @@ void CClassRegistry::writeReport(IO::CTextStream *stream) const
     long liveSum = 0;
     long totalSum = 0;
     char row[1024];
-    for (long index = 0; index < m_classes.getArraySize(); index++)
+    for (long index = 0; index < registry.getNumberOfClasses(); index++)
     {
-        const CClass *record = m_classes.getElementAtIndex(index);
+        const Basics::CClass *record = registry.getClassAtIndex(index);
         if (record == nullptr || (record->getInstanceCount() == 0 && record->getTotalCount() == 0))
             continue;
         liveSum += record->getInstanceCount();
@@ -62,16 +61,14 @@ void shutdownClassRegistry(const char *path)
 {
     // Records built before anyone asked for the registry are still queued for it; they belong in
     // the report all the same.
-    const bool recordsExist = CClassRegistry::s_registry != nullptr || CClassRegistry::s_firstWaiting != nullptr;
-    CClassRegistry *registry = recordsExist ? CClassRegistry::getClassRegistry() : nullptr;
-    if (registry != nullptr && path != nullptr)
+    Basics::CClassRegistry *registry = path != nullptr ? Basics::CClassRegistry::findClassRegistry() : nullptr;
+    if (registry != nullptr)
     {
-        IO::CTextStream report(path, IO::CTextStream::MODE_WRITE);
+        CTextStream report(path, CTextStream::MODE_WRITE);
         registry->sortClasses();
-        registry->writeReport(&report);
+        writeClassReport(*registry, &report);
         report.closeStream();
     }
-    CClassRegistry::s_registry = nullptr;
-    delete registry;
+    Basics::CClassRegistry::destroyClassRegistry();
 }
-} // namespace Corvane::Basics
+} // namespace Corvane::IO
