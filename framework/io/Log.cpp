@@ -1,5 +1,6 @@
 #include "framework/io/Log.hpp"
 
+#include "framework/basics/CProcessServices.hpp"
 #include "framework/basics/NumericLocale.hpp"
 #include "framework/io/CTextStream.hpp"
 
@@ -11,6 +12,8 @@ namespace Corvane::IO
 {
 namespace
 {
+constexpr const char *LOG_SERVICE = "log";
+
 /**
  * The open log, or null. Made on first use, which comes after the class records it counts in
  * were built, so it is destroyed before them when the process ends with the log still open.
@@ -30,8 +33,20 @@ void writeLine(const char *text)
 }
 } // namespace
 
+void startLog()
+{
+    Basics::CProcessServices::registerService(LOG_SERVICE, stopLog);
+}
+
+void stopLog()
+{
+    closeLog();
+    Basics::CProcessServices::withdrawService(LOG_SERVICE);
+}
+
 bool openLog(const Basics::CSystemString &path)
 {
+    startLog();
     closeLog();
     auto stream = std::make_unique<CTextStream>(path, CTextStream::MODE_WRITE);
     if (stream->isStreamOpenForWriting())

@@ -1,14 +1,16 @@
 #include "framework/platform/VideoSubsystem.hpp"
 
+#include "framework/basics/CProcessServices.hpp"
 #include "framework/io/Log.hpp"
 
 #include <SDL.h>
-#include <cstdlib>
 
 namespace Corvane::Platform
 {
 namespace
 {
+constexpr const char *VIDEO_SERVICE = "video";
+
 enum class VideoState
 {
     NOT_STARTED,
@@ -33,9 +35,8 @@ bool startVideo()
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
         {
-            // SDL keeps threads and a display connection: they are let go before the process ends.
-            [[maybe_unused]] static const int stopsAtExit = std::atexit(stopVideo);
             state = VideoState::RUNNING;
+            Basics::CProcessServices::registerService(VIDEO_SERVICE, stopVideo);
         }
         else
         {
@@ -51,6 +52,7 @@ void stopVideo()
     if (videoState() == VideoState::RUNNING)
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     videoState() = VideoState::NOT_STARTED;
+    Basics::CProcessServices::withdrawService(VIDEO_SERVICE);
 }
 
 bool isVideoRunning()

@@ -5,11 +5,16 @@ namespace Corvane::Platform
 /**
  * SDL's video subsystem, started by the first piece of the framework that needs a display. The
  * outcome is kept: after a failed start (no display to reach) every later call answers false at
- * once, and only the first failure is logged, with SDL's reason.
+ * once, and only the first failure is logged, with SDL's reason. A successful start registers
+ * the subsystem as a process service, so the process shutdown lets SDL's threads and display
+ * connection go.
  */
 bool startVideo();
 
-/** Shuts the subsystem down and forgets a failed start, so the next startVideo tries again. */
+/**
+ * Shuts the subsystem down, withdraws the service and forgets a failed start, so the next
+ * startVideo tries again.
+ */
 void stopVideo();
 
 bool isVideoRunning();

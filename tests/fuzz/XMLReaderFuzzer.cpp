@@ -35,6 +35,12 @@ void removeFiles()
         std::remove(path->c_str());
 }
 
+/** Takes the last input's files away when the fuzzer ends. */
+struct SScratchFiles
+{
+    ~SScratchFiles() { removeFiles(); }
+};
+
 std::string contentOf(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -62,7 +68,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     // The failure messages are formatted and written too, not dropped.
     Corvane::IO::openLog("/dev/null");
-    std::atexit(removeFiles);
+    static SScratchFiles removedAtTheEnd;
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "framework/gui/graphics/CFont.hpp"
 
+#include "framework/basics/CProcessServices.hpp"
+#include "framework/basics/TCountedReference.hpp"
 #include "framework/gui/graphics/CTextLayout.hpp"
 
 #include <pango/pango.h>
@@ -13,9 +15,21 @@ CORVANE_DEFINE_CLASS(CFont, "CFont", "CCountedObject")
 namespace
 {
 constexpr long POINTS_PER_INCH = 72;
+constexpr const char *DEFAULT_FONT_SERVICE = "default font";
 
 long screenPixelsPerInch = 96;
-CFont *defaultFont = nullptr;
+
+/** Made on first use, after the font's class record, so a font still held at the end goes before it. */
+Basics::TCountedReference<CFont> &defaultFont()
+{
+    static Basics::TCountedReference<CFont> font;
+    return font;
+}
+
+void releaseDefaultFont()
+{
+    CFont::setDefaultFont(nullptr);
+}
 
 Basics::CString cutFaceName(const Basics::CString &faceName)
 {
@@ -95,17 +109,16 @@ void CFont::makePlatformFont()
 
 CFont *CFont::getDefaultFont()
 {
-    return defaultFont;
+    return defaultFont().get();
 }
 
 void CFont::setDefaultFont(CFont *font)
 {
+    defaultFont().reset(font);
     if (font != nullptr)
-        font->reference();
-    CFont *previous = defaultFont;
-    defaultFont = font;
-    if (previous != nullptr)
-        previous->dereference();
+        Basics::CProcessServices::registerService(DEFAULT_FONT_SERVICE, releaseDefaultFont);
+    else
+        Basics::CProcessServices::withdrawService(DEFAULT_FONT_SERVICE);
 }
 
 long getScreenPixelsPerInch()

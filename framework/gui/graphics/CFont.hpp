@@ -45,7 +45,11 @@ public:
 
     /** The process's default font, used where text is drawn without one; null until set. */
     static CFont *getDefaultFont();
-    /** Makes @p font the default, holding a counted reference on it; null releases the old one. */
+    /**
+     * Makes @p font the default, holding a counted reference on it, and registers the default font
+     * as a process service, which the process shutdown releases. Null releases the old one and
+     * withdraws the service.
+     */
     static void setDefaultFont(CFont *font);
 
 private:

@@ -1,6 +1,7 @@
 #include "framework/gui/graphics/CImageManager.hpp"
 
 #include "framework/basics/CException.hpp"
+#include "framework/basics/CProcessServices.hpp"
 #include "framework/gui/graphics/ImageFactory.hpp"
 #include "framework/io/CTextStream.hpp"
 #include "framework/io/CXMLDocument.hpp"
@@ -34,9 +35,12 @@ constexpr const char *REFERENCE_NAME = "reference_name";
 constexpr const char *FRAME_HEIGHT = "frame_height";
 constexpr const char *NUMBER_OF_FRAMES = "number_of_frames";
 constexpr const char *NO_RELATIVE_PATH = "{}";
+constexpr const char *IMAGE_STORE_SERVICE = "image stores";
 constexpr const char *CAUGHT_EXCEPTION =
     "Caught unknown exception in the ImageManager::loadFromDefinitionFile function";
 
+// Owned here and deleted only by shutdown(): the lists' shared policies are statics of their own,
+// which the end of the process may destroy first.
 TCountedPointerArray<CImageManager::CImageReference> *s_images = nullptr;
 TCountedPointerArray<CImageManager::CAnimationReference> *s_animations = nullptr;
 CSystemString *s_basePath = nullptr;
@@ -233,6 +237,7 @@ void CImageManager::initialise()
         s_animations = new TCountedPointerArray<CAnimationReference>();
     if (s_basePath == nullptr)
         s_basePath = new CSystemString(" ");
+    Basics::CProcessServices::registerService(IMAGE_STORE_SERVICE, shutdown);
 }
 
 void CImageManager::shutdown()
@@ -243,6 +248,12 @@ void CImageManager::shutdown()
     s_animations = nullptr;
     delete s_basePath;
     s_basePath = nullptr;
+    Basics::CProcessServices::withdrawService(IMAGE_STORE_SERVICE);
+}
+
+bool CImageManager::isInitialised()
+{
+    return s_images != nullptr;
 }
 
 void CImageManager::setBasePath(const CSystemString &path)

@@ -18,6 +18,7 @@ namespace Corvane::GUI::Graphics
  *
  * One thread uses the store. initialise() and shutdown() bracket its life. Before and after,
  * lookups find nothing, and adding an entry or setting the base folder initialises the store.
+ * The store is a process service: initialise() registers it, so the process shutdown deletes it.
  */
 class CImageManager
 {
@@ -27,10 +28,11 @@ public:
 
     CImageManager() = delete;
 
-    /** Makes the lists and the base folder that are missing. */
+    /** Makes the lists and the base folder that are missing, and registers the store as a process service. */
     static void initialise();
-    /** Deletes both lists, releasing every picture, and the base folder. */
+    /** Deletes both lists, releasing every picture, and the base folder; withdraws the service. */
     static void shutdown();
+    static bool isInitialised();
 
     static void setBasePath(const Basics::CSystemString &path);
     /** A single blank until set. */
