@@ -1,4 +1,4 @@
-#include "app/CApplication.hpp"
+#include "framework/application/CApplication.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <climits>
 #include <string>
 
-using Corvane::Orvo::CApplication;
+using Corvane::Application::CApplication;
 
 TEST(CApplication, GettersNeverAnswerNull)
 {

@@ -8,11 +8,13 @@ namespace Corvane::GUI::Windows
 struct IWindow;
 }
 
-namespace Corvane::Orvo
+namespace Corvane::Application
 {
 /**
- * The process-wide values that describe the running program. Never instantiated. Each text slot
- * is made on first use holding a single blank, so a getter never answers null.
+ * The process-wide values that describe the running program: its names, version, legal notice,
+ * description, registry path, the folder it runs from, and its main window. Never instantiated.
+ * Each text slot is made on first use holding a single blank, so a getter never answers null;
+ * releaseApplication (which stopFramework calls last) deletes them.
  */
 class CApplication
 {
@@ -39,10 +41,13 @@ public:
     static void setMainWindow(GUI::Windows::IWindow *window);
     static GUI::Windows::IWindow *getMainWindow();
 
-    /** Sets the application path to the folder of the running executable, with its final '/'. */
+    /**
+     * Sets the application path to the folder of the running executable, with its final '/'
+     * (a single blank when the system cannot name the executable).
+     */
     static void initialiseApplication();
 
     /** Deletes every text slot; the main window is left as it is. */
     static void releaseApplication();
 };
-} // namespace Corvane::Orvo
+} // namespace Corvane::Application
