@@ -69,16 +69,23 @@ std::uint32_t channel(std::uint32_t word, int shift)
 }
 } // namespace
 
-void CGraphics::initialise(WindowHandle window, cairo_t *device, const MathTools::CDimension &size)
+void CGraphics::initialiseBuffered(const MathTools::CDimension &size, const MathTools::CColour &background)
 {
-    if (window != nullptr)
-    {
-        m_nativeImage.initialise(window, device, size);
-        m_device = m_nativeImage.getDrawingTarget();
-        m_clip.intialised(&m_nativeImage, CRect(CPoint(), size));
-    }
-    else
-        m_device = device;
+    m_nativeImage.setBackgroundColour(background);
+    m_nativeImage.initialise(size);
+    m_device = m_nativeImage.getDrawingTarget();
+    m_clip.intialised(&m_nativeImage, CRect(CPoint(), size));
+    startDrawing(size);
+}
+
+void CGraphics::initialiseDirect(cairo_t *device, const MathTools::CDimension &size)
+{
+    m_device = device;
+    startDrawing(size);
+}
+
+void CGraphics::startDrawing(const MathTools::CDimension &size)
+{
     m_pen.initialise(1, m_device, INITIAL_PEN_COLOUR);
     m_brush.initialise(m_device, INITIAL_BRUSH_COLOUR);
     m_size = size;
@@ -475,7 +482,7 @@ void CGraphics::beginAlphaDrawing(double alpha)
         return;
     auto layer = std::make_unique<CNativeImage>();
     layer->setBackgroundColour(m_nativeImage.getBackgroundColour());
-    layer->initialise(m_nativeImage.getWindow(), m_nativeImage.getReferenceDevice(), m_size);
+    layer->initialise(m_size);
     if (!layer->isInitialised())
         return;
     layer->copyFrom(&m_nativeImage);

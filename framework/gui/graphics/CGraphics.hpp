@@ -50,12 +50,16 @@ public:
     virtual ~CGraphics() = default;
 
     /**
-     * With a window (buffered mode, for painting): makes the offscreen picture of @p size for it,
-     * filled with its background colour, draws there, and binds the clip to it with the whole
-     * picture as area. Without one (direct mode): draws straight onto @p device, unclipped.
-     * Either way the pen becomes opaque black, width 1, and the brush opaque white.
+     * Buffered mode, what a window paints with: makes the offscreen picture of @p size, filled with
+     * @p background, draws there, and binds the clip to it with the whole picture as area. The pen
+     * becomes opaque black, width 1, and the brush opaque white.
      */
-    void initialise(WindowHandle window, cairo_t *device, const MathTools::CDimension &size);
+    void initialiseBuffered(const MathTools::CDimension &size, const MathTools::CColour &background);
+    /**
+     * Direct mode: draws straight onto @p device, whose size is @p size, unclipped and without a
+     * picture of its own (so without alpha layers). Pen and brush as in buffered mode.
+     */
+    void initialiseDirect(cairo_t *device, const MathTools::CDimension &size);
     /** Releases the clip, pen and brush and frees the picture; an open alpha layer is dropped. */
     void uninitialise();
 
@@ -140,6 +144,8 @@ public:
     bool isAlphaLayerActive() const { return m_alphaLayerActive; }
 
 private:
+    /** Binds the pen and brush to the current device with their first colours. */
+    void startDrawing(const MathTools::CDimension &size);
     MathTools::CPoint offsetPoint(const MathTools::CPoint &point) const;
     MathTools::CRect offsetRect(const MathTools::CRect &area) const;
 

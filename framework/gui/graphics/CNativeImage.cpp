@@ -6,12 +6,10 @@
 
 namespace Corvane::GUI::Graphics
 {
-void CNativeImage::initialise(WindowHandle window, cairo_t *referenceDevice, const MathTools::CDimension &size)
+void CNativeImage::initialise(const MathTools::CDimension &size)
 {
     if (m_initialised)
         return;
-    m_window = window;
-    m_referenceDevice = referenceDevice;
     m_size = size;
     m_bitmap = createPictureSurface(size.getWidth(), size.getHeight());
     if (!m_bitmap)

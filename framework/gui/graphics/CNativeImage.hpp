@@ -7,14 +7,11 @@
 
 namespace Corvane::GUI::Graphics
 {
-/** The platform window a picture serves; the drawing code only hands it back. */
-using WindowHandle = void *;
-
 /**
- * An offscreen picture as large as the window it serves, with its own drawing target: a whole
- * paint is drawn into it and the window then copies it to the screen at once. The picture is a
- * cairo ARGB32 image surface (premultiplied, blue in the lowest byte of each word), the same
- * layout as the screen's, so the copy is plain memory.
+ * An offscreen picture with its own drawing target, as large as the window that paints into it:
+ * a whole paint is drawn into it and the window then copies it to the screen at once. The picture
+ * is a cairo ARGB32 image surface (premultiplied, blue in the lowest byte of each word), the same
+ * layout as the screen's, so the copy is plain memory. It knows nothing of the window it serves.
  */
 class CNativeImage
 {
@@ -29,7 +26,7 @@ public:
      * exists, so a second call with another size keeps the first picture. A size cairo cannot
      * make (negative, or wider or taller than it allows) leaves the image without a picture.
      */
-    void initialise(WindowHandle window, cairo_t *referenceDevice, const MathTools::CDimension &size);
+    void initialise(const MathTools::CDimension &size);
     /** Frees the picture and its drawing target. */
     void uninitialise();
     bool isInitialised() const { return m_initialised; }
@@ -52,11 +49,9 @@ public:
     /** The target that draws into the picture; null without one. */
     cairo_t *getDrawingTarget() const { return m_drawingTarget.get(); }
     cairo_surface_t *getPicture() const { return m_bitmap.get(); }
-    cairo_t *getReferenceDevice() const { return m_referenceDevice; }
-    WindowHandle getWindow() const { return m_window; }
     const MathTools::CDimension &getSize() const { return m_size; }
 
-    /** The colour a new picture is filled with; white unless the window says otherwise. */
+    /** The colour a new picture is filled with; white unless the painter says otherwise. */
     const MathTools::CColour &getBackgroundColour() const { return m_backgroundColour; }
     void setBackgroundColour(const MathTools::CColour &colour) { m_backgroundColour = colour; }
 
@@ -69,10 +64,8 @@ public:
     std::uint32_t getPixel(long x, long y) const;
 
 private:
-    cairo_t *m_referenceDevice = nullptr;
     PictureSurface m_bitmap;
     TargetHolder m_drawingTarget;
-    WindowHandle m_window = nullptr;
     MathTools::CDimension m_size;
     MathTools::CColour m_backgroundColour;
     bool m_initialised = false;

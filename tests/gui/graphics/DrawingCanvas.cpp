@@ -6,7 +6,7 @@ namespace Corvane::Testing
 {
 DrawingCanvas::DrawingCanvas(long width, long height)
 {
-    m_graphics.initialise(&m_window, nullptr, MathTools::CDimension(width, height));
+    m_graphics.initialiseBuffered(MathTools::CDimension(width, height), MathTools::CColour(255, 255, 255));
 }
 
 DrawingCanvas::~DrawingCanvas()

@@ -29,7 +29,6 @@ public:
     static std::string fixture(const std::string &name);
 
 private:
-    int m_window = 0; // stands for the window the picture serves
     GUI::Graphics::CGraphics m_graphics;
 };
 } // namespace Corvane::Testing

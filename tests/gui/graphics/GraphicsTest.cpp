@@ -67,6 +67,15 @@ TEST(CGraphics, StartsInTheDocumentedState)
     EXPECT_FALSE(graphics.getNativeImage().isInitialised());
     EXPECT_EQ(graphics.getPen().getPlatformPen(), nullptr);
     graphics.fillRectangle(CRect(0, 0, 8, 8)); // unbound: draws nowhere, and does not fail
+
+    // A window paints on its own background colour, which an alpha layer starts from as well.
+    graphics.initialiseBuffered(CDimension(3, 2), Corvane::MathTools::CColour(160, 160, 174));
+    EXPECT_EQ(graphics.getNativeImage().getPixel(2, 1), 0xFFA0A0AEu);
+    EXPECT_TRUE(graphics.getClip().isInitialised());
+    graphics.beginAlphaDrawing(0.5);
+    graphics.endAlphaDrawing(CRect(0, 0, 3, 2), CRect(0, 0, 3, 2));
+    EXPECT_EQ(graphics.getNativeImage().getPixel(0, 0), 0xFFA0A0AEu);
+    graphics.uninitialise();
 }
 
 TEST(CGraphics, PlainLinesLeaveOutTheirEndPixel)
@@ -325,7 +334,7 @@ TEST(CGraphics, DirectModeDrawsOntoTheDevice)
 {
     DrawingCanvas picture(6, 6);
     CGraphics direct;
-    direct.initialise(nullptr, picture.graphics().getDevice(), CDimension(6, 6));
+    direct.initialiseDirect(picture.graphics().getDevice(), CDimension(6, 6));
     EXPECT_FALSE(direct.getNativeImage().isInitialised());
     EXPECT_FALSE(direct.getClip().isInitialised());
     direct.drawLine(CPoint(0, 0), CPoint(3, 0));

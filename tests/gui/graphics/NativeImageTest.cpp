@@ -16,12 +16,10 @@ using Corvane::Testing::WHITE;
 
 namespace
 {
-int window = 0;
-
 void makePicture(CNativeImage &image, long width, long height, const CColour &background)
 {
     image.setBackgroundColour(background);
-    image.initialise(&window, nullptr, CDimension(width, height));
+    image.initialise(CDimension(width, height));
 }
 } // namespace
 
@@ -32,13 +30,12 @@ TEST(CNativeImage, PictureLifecycle)
     EXPECT_EQ(image.getPixel(0, 0), 0u);
     makePicture(image, 4, 3, CColour(1, 2, 3));
     ASSERT_TRUE(image.isInitialised());
-    EXPECT_EQ(image.getWindow(), &window);
     for (long y = 0; y < 3; y++)
         for (long x = 0; x < 4; x++)
             EXPECT_EQ(image.getPixel(x, y), 0xFF010203u);
     EXPECT_EQ(image.getPixel(4, 0), 0u);
 
-    image.initialise(&window, nullptr, CDimension(10, 10));
+    image.initialise(CDimension(10, 10));
     EXPECT_EQ(image.getSize(), CDimension(4, 3));
     long rowWords = 0;
     ASSERT_NE(image.getPixels(rowWords), nullptr);
@@ -47,11 +44,11 @@ TEST(CNativeImage, PictureLifecycle)
     image.uninitialise();
     EXPECT_FALSE(image.isInitialised());
     EXPECT_EQ(image.getPixels(rowWords), nullptr);
-    image.initialise(&window, nullptr, CDimension(10, 10));
+    image.initialise(CDimension(10, 10));
     EXPECT_EQ(image.getSize(), CDimension(10, 10));
 
     CNativeImage impossible;
-    impossible.initialise(&window, nullptr, CDimension(-5, 10));
+    impossible.initialise(CDimension(-5, 10));
     EXPECT_FALSE(impossible.isInitialised());
 }
 
