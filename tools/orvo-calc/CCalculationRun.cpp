@@ -86,12 +86,18 @@ CCalculationRun::SRow CCalculationRun::makeRow(long choice) const
         CMusicMaths::getTempoDivisionName(name, choice);
         row.label = name.getString();
     }
-    if (!row.outcome.isResultInRange())
-        return row;
+    if (row.outcome.isResultInRange())
+        addExtra(row);
+    return row;
+}
+
+void CCalculationRun::addExtra(SRow &row) const
+{
     const double result = row.outcome.getResultValue();
     if (m_request.sampleRate > 0)
     {
-        row.extraValue = CMusicMaths::getSampleCount(result * command.secondsPerResult, m_request.sampleRate);
+        const double seconds = result * m_request.command->secondsPerResult;
+        row.extraValue = CMusicMaths::getSampleCount(seconds, m_request.sampleRate);
         row.extraText = std::isfinite(row.extraValue) ? wholeNumberText(row.extraValue) : CMusicMaths::RANGE_ERROR_TEXT;
     }
     else if (m_request.showsCents)
@@ -100,7 +106,6 @@ CCalculationRun::SRow CCalculationRun::makeRow(long choice) const
         row.extraValue = CMusicMaths::getCentsFromNote(hertz, static_cast<long>(result), m_request.a4Hertz);
         row.extraText = centsText(row.extraValue);
     }
-    return row;
 }
 
 void CCalculationRun::noteFieldReadings()

@@ -56,6 +56,8 @@ private:
     };
 
     SRow makeRow(long choice) const;
+    /** Adds the sample count or the cents asked for to a row whose result is in range. */
+    void addExtra(SRow &row) const;
     void noteFieldReadings();
     void noteResultsOutOfRange();
     /** Notes the rows for which @p isOutOfRange holds: "the <what>s for 64, 64D read ...: <reason>". */
