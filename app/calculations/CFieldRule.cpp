@@ -1,6 +1,7 @@
 #include "app/calculations/CFieldRule.hpp"
 
 #include "app/calculations/CCalculationOutcome.hpp"
+#include "app/calculations/CNumberReading.hpp"
 #include "app/calculations/CNumberText.hpp"
 
 #include <cmath>
@@ -16,23 +17,29 @@ bool CValueRange::contains(double value) const
     return std::isfinite(value) && aboveLowest && belowHighest;
 }
 
+bool CValueRange::hasHighest() const
+{
+    return std::isfinite(m_highest);
+}
+
 double CFieldRule::check(const CString &text, CCalculationOutcome &outcome) const
 {
-    double value = read(text);
+    const CNumberReading number = read(text.getString());
+    double value = number.getValue();
+    std::size_t messageIndex = CFieldReading::NO_MESSAGE;
     if (!m_range.contains(value))
     {
-        outcome.raiseMessage(ERROR_TITLE, m_message);
+        messageIndex = outcome.raiseMessage(ERROR_TITLE, m_message);
         value = m_resetValue;
     }
     outcome.addFieldText(write(value).getString());
+    outcome.addFieldReading(CFieldReading(text, number, value, messageIndex));
     return value;
 }
 
-double CFieldRule::read(const CString &text) const
+CNumberReading CFieldRule::read(const char *text) const
 {
-    if (m_kind == WHOLE_NUMBER)
-        return static_cast<double>(CString::toLong(text.getString()));
-    return CString::toDouble(text.getString());
+    return m_kind == WHOLE_NUMBER ? CNumberReading::readWholeNumber(text) : CNumberReading::readDecimal(text);
 }
 
 CNumberText CFieldRule::write(double value) const

@@ -5,6 +5,7 @@
 namespace Corvane::Orvo
 {
 class CCalculationOutcome;
+class CNumberReading;
 class CNumberText;
 
 /** The values an input field accepts: an interval whose ends are each open or closed. */
@@ -27,6 +28,25 @@ public:
      * "inf" or "1e999" typed into a field must not reach a result.
      */
     bool contains(double value) const;
+
+    double getLowest() const
+    {
+        return m_lowest;
+    }
+    double getHighest() const
+    {
+        return m_highest;
+    }
+    EEnd getLowestEnd() const
+    {
+        return m_lowestEnd;
+    }
+    EEnd getHighestEnd() const
+    {
+        return m_highestEnd;
+    }
+    /** False for a range open towards infinity, such as every positive time. */
+    bool hasHighest() const;
 
 private:
     double m_lowest;
@@ -60,15 +80,34 @@ public:
     /**
      * Reads @p text as the field's kind of number. A value in range is written back in the
      * field's format (120 becomes "120.00", 4.7 in a whole-number field "4"); any other raises
-     * the field's message and puts the reset value in its place. Adds the field's new text to
-     * @p outcome and answers the value the calculation goes on with.
+     * the field's message and puts the reset value in its place. Adds the field's new text and
+     * how it was read to @p outcome and answers the value the calculation goes on with.
      */
     double check(const Basics::CString &text, CCalculationOutcome &outcome) const;
 
-private:
-    double read(const Basics::CString &text) const;
+    /** Reads @p text as the field's kind of number, by the grammar every field shares. */
+    CNumberReading read(const char *text) const;
+    /** @p value in the field's format. */
     CNumberText write(double value) const;
 
+    EKind getKind() const
+    {
+        return m_kind;
+    }
+    const CValueRange &getRange() const
+    {
+        return m_range;
+    }
+    const char *getMessage() const
+    {
+        return m_message;
+    }
+    double getResetValue() const
+    {
+        return m_resetValue;
+    }
+
+private:
     EKind m_kind;
     CValueRange m_range;
     const char *m_message;

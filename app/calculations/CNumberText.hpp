@@ -5,6 +5,7 @@ namespace Corvane::Orvo
 /**
  * A number written as the panels write their fields and results: a decimal with two places,
  * as "%0.02f" writes it, or a whole number as "%li" does, always with the point as separator.
+ * A decimal that rounds to zero is written "0.00" whatever its sign.
  *
  * std::to_chars writes exactly what printf writes in the C locale, so the text cannot change
  * with the user's language; and unlike CString::setStringWithFormat it needs no switch of the

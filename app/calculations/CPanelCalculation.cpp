@@ -36,9 +36,9 @@ constexpr CFieldRule FIRST_BPM_FIELD(CFieldRule::DECIMAL, TEMPO_RANGE,
 constexpr CFieldRule SECOND_BPM_FIELD(CFieldRule::DECIMAL, TEMPO_RANGE,
                                       "BPM # 2 range error!\n\n0 < bpm < 1000\n\nBpm must be between 0 and 1000 bpm",
                                       120);
-constexpr CFieldRule TIME_FIELD(
-    CFieldRule::DECIMAL, ABOVE_ZERO,
-    "Time in seconds range error!\n\n0.0 < time in seconds\n\nTime in seconds must be greater than 0", 8);
+constexpr CFieldRule
+    TIME_FIELD(CFieldRule::DECIMAL, ABOVE_ZERO,
+               "Time in seconds range error!\n\n0.0 < time in seconds\n\nTime in seconds must be greater than 0", 8);
 constexpr CFieldRule BEATS_FIELD(CFieldRule::WHOLE_NUMBER, ABOVE_ZERO,
                                  "Beats range error!\n\n0 < beats\n\nBeats must be greater than 0", 4);
 constexpr CFieldRule SHIFT_FIELD(CFieldRule::DECIMAL, SHIFT_RANGE,
@@ -54,55 +54,56 @@ CTimeSignature commonTime()
     return CTimeSignature(4, 4);
 }
 
-void delayTime(const double *values, long division, CCalculationOutcome &outcome)
+void delayTime(const double *values, long division, double, CCalculationOutcome &outcome)
 {
     outcome.setResult(CMusicMaths::getDelayTime(values[0], division, commonTime()));
 }
 
-void timeOrTempo(const double *values, long, CCalculationOutcome &outcome)
+void timeOrTempo(const double *values, long, double, CCalculationOutcome &outcome)
 {
     const long beats = static_cast<long>(values[1]);
     outcome.setResult(CMusicMaths::getTimeOrTempoForBeats(values[0], commonTime(), beats));
 }
 
-void semitoneDifference(const double *values, long, CCalculationOutcome &outcome)
+void semitoneDifference(const double *values, long, double, CCalculationOutcome &outcome)
 {
     outcome.setResult(CMusicMaths::getSemitoneDifference(values[0], values[1]));
 }
 
-void percentage(const double *values, long, CCalculationOutcome &outcome)
+void percentage(const double *values, long, double, CCalculationOutcome &outcome)
 {
     outcome.setResult(CMusicMaths::getPercentage(values[0], values[1]));
 }
 
-void shiftedTempo(const double *values, long, CCalculationOutcome &outcome)
+void shiftedTempo(const double *values, long, double, CCalculationOutcome &outcome)
 {
     outcome.setResult(CMusicMaths::shiftBySemitones(values[1], values[0]));
 }
 
-void divisionFrequency(const double *values, long division, CCalculationOutcome &outcome)
+void divisionFrequency(const double *values, long division, double, CCalculationOutcome &outcome)
 {
     outcome.setResult(CMusicMaths::getDivisionFrequency(values[0], division));
 }
 
-void closestDivision(const double *values, long, CCalculationOutcome &outcome)
+void closestDivision(const double *values, long, double, CCalculationOutcome &outcome)
 {
+    const long division = CMusicMaths::getClosestTempoDivision(values[0], values[1]);
     CString name;
-    CMusicMaths::getTempoDivisionName(name, CMusicMaths::getClosestTempoDivision(values[0], values[1]));
-    outcome.setResultText(std::move(name));
+    CMusicMaths::getTempoDivisionName(name, division);
+    outcome.setResultText(std::move(name), static_cast<double>(division));
 }
 
-void noteFrequency(const double *, long note, CCalculationOutcome &outcome)
+void noteFrequency(const double *, long note, double a4Hertz, CCalculationOutcome &outcome)
 {
-    outcome.setResult(CMusicMaths::noteToFrequency(note));
+    outcome.setResult(CMusicMaths::noteToFrequency(note, a4Hertz));
 }
 
-void closestNote(const double *values, long, CCalculationOutcome &outcome)
+void closestNote(const double *values, long, double a4Hertz, CCalculationOutcome &outcome)
 {
-    const long note = CMusicMaths::frequencyToNote(values[0]);
+    const long note = CMusicMaths::frequencyToNote(values[0], a4Hertz);
     CString name;
     CMusicMaths::getNoteName(name, note);
-    outcome.setResultText(std::move(name), note >= 0 && note < CMusicMaths::NOTE_COUNT);
+    outcome.setResultText(std::move(name), static_cast<double>(note), note >= 0 && note < CMusicMaths::NOTE_COUNT);
 }
 } // namespace
 
@@ -134,18 +135,26 @@ std::size_t CPanelCalculation::getFieldCount() const
     return m_fields.size();
 }
 
-CCalculationOutcome CPanelCalculation::calculate(const std::vector<CString> &fieldTexts, long choice) const
+const CFieldRule &CPanelCalculation::getField(std::size_t field) const
 {
+    return *m_fields.at(field);
+}
+
+CCalculationOutcome CPanelCalculation::calculate(const std::vector<CString> &fieldTexts, long choice,
+                                                 double a4Hertz) const
+{
+    constexpr const char *signature = "CPanelCalculation::calculate(const std::vector<CString> &, long, double) const";
     if (fieldTexts.size() != m_fields.size())
-        throw Exceptions::CException("The number of texts is not the panel's number of fields",
-                                     "CPanelCalculation::calculate(const std::vector<CString> &, long) const");
+        throw Exceptions::CException("The number of texts is not the panel's number of fields", signature);
+    if (!TUNING_RANGE.contains(a4Hertz))
+        throw Exceptions::CException("The tuning reference is outside 400 to 480 Hz", signature);
     // Reading one field before or after checking the other makes no difference, so every panel
     // checks its fields strictly one after the other.
     CCalculationOutcome outcome(m_fields.size());
     double values[2] = {};
     for (std::size_t field = 0; field < m_fields.size(); field++)
         values[field] = m_fields[field]->check(fieldTexts[field], outcome);
-    m_formula(values, choice, outcome);
+    m_formula(values, choice, a4Hertz, outcome);
     return outcome;
 }
 } // namespace Corvane::Orvo

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/calculations/CCalculationOutcome.hpp"
+#include "app/calculations/CFieldRule.hpp"
+#include "framework/music/CMusicMaths.hpp"
 
 #include <vector>
 
 namespace Corvane::Orvo
 {
-class CFieldRule;
-
 /** The ten calculator panels, in the order the window stacks them. */
 enum class EPanel
 {
@@ -33,22 +33,28 @@ class CPanelCalculation
 {
 public:
     static constexpr int PANEL_COUNT = 10;
+    /** The frequencies A4 may be tuned to. */
+    static constexpr CValueRange TUNING_RANGE{400, CValueRange::INCLUDED, 480, CValueRange::INCLUDED};
 
-    /** The checked values of the fields, and the panel's chosen division or note. */
-    using TResultFormula = void (*)(const double *values, long choice, CCalculationOutcome &outcome);
+    /** The checked values of the fields, the panel's chosen division or note, and the tuning of A4. */
+    using TResultFormula = void (*)(const double *values, long choice, double a4Hertz, CCalculationOutcome &outcome);
 
     static const CPanelCalculation &forPanel(EPanel panel);
 
-    /** How many input texts calculate() takes: 1 or 2. */
+    /** How many input texts calculate() takes: 0 to 2. */
     std::size_t getFieldCount() const;
+    /** The rule of input field @p field, from 0; throws std::out_of_range past the last. */
+    const CFieldRule &getField(std::size_t field) const;
 
     /**
      * Runs the calculation on @p fieldTexts, one text per field. @p choice is the chosen
      * division (0 to 38) of the delay and LFO panels, or the chosen note of the note-frequency
-     * panel; the other panels ignore it. Throws a CException when the number of texts is not
-     * the panel's field count or the division is not one.
+     * panel; the other panels ignore it. The two note panels count from A4 tuned to @p a4Hertz.
+     * Throws a CException when the number of texts is not the panel's field count, the division
+     * is not one, or the tuning is outside TUNING_RANGE.
      */
-    CCalculationOutcome calculate(const std::vector<Basics::CString> &fieldTexts, long choice) const;
+    CCalculationOutcome calculate(const std::vector<Basics::CString> &fieldTexts, long choice,
+                                  double a4Hertz = Music::CMusicMaths::DEFAULT_A4_HERTZ) const;
 
 private:
     CPanelCalculation(std::vector<const CFieldRule *> fields, TResultFormula formula);

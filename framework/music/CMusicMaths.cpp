@@ -3,6 +3,7 @@
 #include "framework/basics/CException.hpp"
 #include "framework/music/CTimeSignature.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -14,16 +15,35 @@ using Basics::CString;
 
 namespace
 {
-/** The double nearest 1/440: the note formula multiplies by it rather than dividing by 440. */
-constexpr double ONE_OVER_440 = 0.0022727272727272726;
-/** The double nearest 1/12. */
-constexpr double ONE_TWELFTH = 0.08333333333333333;
-/** Close to 12 / ln 2, though not exactly; the semitone differences are measured with it. */
-constexpr double SEMITONES_PER_NEPER = 17.312339006067457;
-/** The semitone ratio as the tempo shift has always used it, short of 2^(1/12)'s full precision. */
-constexpr double SEMITONE_RATIO = 1.0594631;
-constexpr long A4_NOTE = 69;
-constexpr double A4_HERTZ = 440.0;
+constexpr double SEMITONES_PER_OCTAVE = 12;
+constexpr double CENTS_PER_SEMITONE = 100;
+
+/**
+ * @p dividend / @p divisor, except that a divisor of 0 (a tempo so small that it underflows on
+ * its way to becoming one, say) gives the infinity the quotient tends to, or not a number for
+ * 0 / 0, without dividing by zero: callers show such answers as out of range.
+ */
+double divide(double dividend, double divisor)
+{
+    if (divisor != 0)
+        return dividend / divisor;
+    if (dividend == 0 || std::isnan(dividend))
+        return std::numeric_limits<double>::quiet_NaN();
+    const bool isNegative = std::signbit(dividend) != std::signbit(divisor);
+    return isNegative ? -HUGE_VAL : HUGE_VAL;
+}
+
+/** The frequency ratio of @p semitones equal-tempered semitones, exactly 2 for an octave. */
+double semitoneRatio(double semitones)
+{
+    return std::exp2(semitones / SEMITONES_PER_OCTAVE);
+}
+
+/** How many semitones @p to lies above @p from, as a difference of logarithms so that no quotient overflows. */
+long double semitonesBetween(long double from, long double to)
+{
+    return static_cast<long double>(SEMITONES_PER_OCTAVE) * (std::log2(to) - std::log2(from));
+}
 
 /** An index outside the table would read past it: a caller's mistake, reported as such. */
 long checkedDivision(long division, const char *function)
@@ -46,6 +66,79 @@ template <class NameOf> long findByName(const char *name, long count, NameOf nam
             return item;
     }
     return -1;
+}
+
+/** The pitch class of a note letter in either case (C is 0, B is 11), or -1; moves @p text past it. */
+int readPitchClass(const char *&text)
+{
+    static constexpr int PITCH_CLASSES[7] = {9, 11, 0, 2, 4, 5, 7}; // A to G
+    const char letter = Basics::CString::toUpper(*text);
+    if (letter < 'A' || letter > 'G')
+        return -1;
+    text++;
+    return PITCH_CLASSES[letter - 'A'];
+}
+
+/** What readAlteration answers for signs no note is spelt with. */
+constexpr int NO_ALTERATION = 100;
+
+/** The sign at @p text, +1 for a sharp, -1 for a flat, 0 for none; moves @p text past it. */
+int readSign(const char *&text)
+{
+    // U+266F and U+266D in UTF-8.
+    static constexpr const char *SHARP = "\xE2\x99\xAF";
+    static constexpr const char *FLAT = "\xE2\x99\xAD";
+    static constexpr std::size_t SIGN_BYTES = 3;
+    if (*text == '#' || std::strncmp(text, SHARP, SIGN_BYTES) == 0)
+    {
+        text += *text == '#' ? 1 : SIGN_BYTES;
+        return 1;
+    }
+    if (*text == 'b' || *text == 'B' || std::strncmp(text, FLAT, SIGN_BYTES) == 0)
+    {
+        text += *text == 'b' || *text == 'B' ? 1 : SIGN_BYTES;
+        return -1;
+    }
+    return 0;
+}
+
+/**
+ * The semitones that the signs after a note letter raise it by: none, up to two sharps or up to
+ * two flats, as theory writes them. Mixed or more signs answer NO_ALTERATION.
+ */
+int readAlteration(const char *&text)
+{
+    const int first = readSign(text);
+    if (first == 0)
+        return 0;
+    const int second = readSign(text);
+    if (second == 0)
+        return first;
+    if (second != first || readSign(text) != 0)
+        return NO_ALTERATION;
+    return first + second;
+}
+
+/**
+ * Reads an octave, "-1" or plain digits (leading zeros allowed), that ends the text. Answers false
+ * for anything else. Octaves beyond any note are kept just beyond it, so that no digit count overflows.
+ */
+bool readOctave(const char *text, long &octave)
+{
+    const bool isNegative = *text == '-';
+    if (isNegative)
+        text++;
+    if (*text == '\0')
+        return false;
+    octave = 0;
+    for (; *text != '\0'; text++)
+    {
+        if (*text < '0' || *text > '9')
+            return false;
+        octave = std::min(octave * 10 + (*text - '0'), 100L);
+    }
+    octave = isNegative ? -octave : octave;
+    return true;
 }
 } // namespace
 
@@ -92,18 +185,18 @@ long CMusicMaths::findTempoDivision(const char *name)
 
 std::int32_t CMusicMaths::getClosestTempoDivision(double bpm, double frequency)
 {
-    const double cyclesPerBeat = frequency / (1000 / (60000 / bpm));
+    const double cyclesPerBeat = divide(frequency, divide(1000, divide(60000, bpm)));
     for (std::int32_t position = 1; position < POSITION_COUNT - 1; position++)
         if (cyclesPerBeat >= NOTES_PER_BEAT[position] && NOTES_PER_BEAT[position + 1] > cyclesPerBeat)
             return position;
     return DEFAULT_TEMPO_DIVISION;
 }
 
-std::int32_t CMusicMaths::frequencyToNote(double hertz)
+std::int32_t CMusicMaths::frequencyToNote(double hertz, double a4Hertz)
 {
-    // In extended precision where the processor has it, as the note numbers have always been
-    // worked out, so that a frequency near a boundary between notes lands on the same side.
-    const long double note = 12.0L * std::log(static_cast<long double>(hertz) * ONE_OVER_440) / std::log(2.0L) + 69.5L;
+    // In extended precision where the processor has it, so that a frequency near a boundary
+    // between notes lands on the side that theory puts it.
+    const long double note = semitonesBetween(a4Hertz, hertz) + A4_NOTE + 0.5L;
     constexpr double lowest = std::numeric_limits<std::int32_t>::min();
     constexpr double highest = std::numeric_limits<std::int32_t>::max();
     if (!(note >= lowest))
@@ -119,9 +212,15 @@ std::int32_t CMusicMaths::frequencyToNote(double hertz)
     return static_cast<std::int32_t>(below);
 }
 
-double CMusicMaths::noteToFrequency(long note)
+double CMusicMaths::noteToFrequency(long note, double a4Hertz)
 {
-    return A4_HERTZ * std::pow(2.0, static_cast<double>(note - A4_NOTE) * ONE_TWELFTH);
+    return a4Hertz * semitoneRatio(static_cast<double>(note - A4_NOTE));
+}
+
+double CMusicMaths::getCentsFromNote(double hertz, long note, double a4Hertz)
+{
+    const long double semitonesFromA4 = semitonesBetween(a4Hertz, hertz);
+    return static_cast<double>((semitonesFromA4 - (note - A4_NOTE)) * CENTS_PER_SEMITONE);
 }
 
 void CMusicMaths::getNoteName(CString &out, long note)
@@ -142,39 +241,55 @@ void CMusicMaths::getNoteName(CString &out, long note)
 
 long CMusicMaths::findNote(const char *name)
 {
-    return findByName(name, NOTE_COUNT, getNoteName);
+    if (name == nullptr)
+        return -1;
+    const char *rest = name;
+    const int pitchClass = readPitchClass(rest);
+    const int alteration = readAlteration(rest);
+    long octave = 0;
+    if (pitchClass < 0 || alteration == NO_ALTERATION || !readOctave(rest, octave))
+        return -1;
+    const long note = (octave + 1) * 12 + pitchClass + alteration;
+    return note >= 0 && note < NOTE_COUNT ? note : -1;
 }
 
 double CMusicMaths::getSemitoneDifference(double from, double to)
 {
-    return std::log(to / from) * SEMITONES_PER_NEPER;
+    return static_cast<double>(semitonesBetween(from, to));
 }
 
 double CMusicMaths::getPercentage(double a, double b)
 {
-    return a / b * 100;
+    return divide(a, b) * 100;
 }
 
 double CMusicMaths::shiftBySemitones(double semitones, double value)
 {
-    return std::pow(SEMITONE_RATIO, semitones) * value;
+    return semitoneRatio(semitones) * value;
+}
+
+double CMusicMaths::getSampleCount(double seconds, double sampleRate)
+{
+    return std::round(seconds * sampleRate);
 }
 
 double CMusicMaths::getTimeOrTempoForBeats(double x, const CTimeSignature &signature, long beats)
 {
-    return 60000 / (x * 1000 / signature.getRatio() / static_cast<double>(beats));
+    // A ratio of 0 (3/4 counts as 0 bars of 4/4) makes the divisor infinite and the answer 0.
+    return divide(60000, divide(divide(x * 1000, signature.getRatio()), static_cast<double>(beats)));
 }
 
 double CMusicMaths::getDelayTime(double bpm, long division, const CTimeSignature &signature)
 {
-    const double straight = 60 / (bpm / static_cast<double>(signature.getDenominator())) * 1000 /
-                            NOTES_PER_WHOLE_NOTE[getDivisionPosition(division)];
+    const double wholeNotesPerMinute = divide(bpm, static_cast<double>(signature.getDenominator()));
+    const double straight =
+        divide(60, wholeNotesPerMinute) * 1000 / NOTES_PER_WHOLE_NOTE[getDivisionPosition(division)];
     return straight * getLengthFactor(division);
 }
 
 double CMusicMaths::getDivisionFrequency(double bpm, long division)
 {
-    const double straight = NOTES_PER_BEAT[getDivisionPosition(division)] / (60000 / bpm) * 1000;
+    const double straight = divide(NOTES_PER_BEAT[getDivisionPosition(division)], divide(60000, bpm)) * 1000;
     // A note that lasts two thirds as long comes round three halves as often.
     return straight / getLengthFactor(division);
 }

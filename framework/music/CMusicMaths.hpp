@@ -78,27 +78,46 @@ public:
      */
     static std::int32_t getClosestTempoDivision(double bpm, double frequency);
 
+    /** The tuning reference every note is counted from unless a caller gives another. */
+    static constexpr double DEFAULT_A4_HERTZ = 440.0;
+    /** The note number of A4, the tuning reference. */
+    static constexpr long A4_NOTE = 69;
+
     /**
-     * The nearest equal-tempered note to @p hertz (A4 = 440 Hz is note 69); a frequency halfway
-     * between two notes goes to the upper one. Answers below 0 or above 127 name no note. A value
-     * beyond the 32-bit range (no frequency, or not a number) answers the nearest 32-bit limit,
-     * the lowest one for not a number.
+     * The nearest equal-tempered note to @p hertz, with A4 (note 69) tuned to @p a4Hertz; a
+     * frequency halfway between two notes goes to the upper one. Answers below 0 or above 127
+     * name no note. A value beyond the 32-bit range (no frequency, or not a number) answers the
+     * nearest 32-bit limit, the lowest one for not a number.
      */
-    static std::int32_t frequencyToNote(double hertz);
-    /** 440 Hz for note 69, in equal temperament. */
-    static double noteToFrequency(long note);
+    static std::int32_t frequencyToNote(double hertz, double a4Hertz = DEFAULT_A4_HERTZ);
+    /** The frequency of @p note in equal temperament: @p a4Hertz for note 69. */
+    static double noteToFrequency(long note, double a4Hertz = DEFAULT_A4_HERTZ);
+    /**
+     * How far @p hertz lies from @p note, in cents (hundredths of a semitone): positive when it is
+     * sharp. For the note frequencyToNote finds, from -50 (inclusive) up to +50.
+     */
+    static double getCentsFromNote(double hertz, long note, double a4Hertz = DEFAULT_A4_HERTZ);
 
     /** "A4" for 69, "C-1" for 0, "G9" for 127; RANGE_ERROR_TEXT outside 0 to 127. */
     static void getNoteName(Basics::CString &out, long note);
-    /** The note number of a name as getNoteName writes it, ignoring case ("bb2" is "Bb2"), or -1. */
+    /**
+     * The note number of a name in any spelling theory uses, or -1 when it names no note from 0
+     * to 127: a letter, up to two sharps (# or U+266F) or up to two flats (b or U+266D), and the
+     * octave, in any letter case. Bb4 and A#4 are both 70; B#3 is C4 (60), Cb4 is B3 (59).
+     */
     static long findNote(const char *name);
 
-    /** The semitones from one tempo (or frequency) to another; negative when @p to is lower. */
+    /**
+     * The semitones from one tempo (or frequency) to another; negative when @p to is lower. Taken
+     * as a difference of logarithms, so that no quotient of the two can overflow.
+     */
     static double getSemitoneDifference(double from, double to);
     /** @p a as a percentage of @p b. */
     static double getPercentage(double a, double b);
-    /** @p value raised by @p semitones equal-tempered semitones (fractions allowed). */
+    /** @p value raised by @p semitones equal-tempered semitones (fractions allowed): value * 2^(semitones/12). */
     static double shiftBySemitones(double semitones, double value);
+    /** The whole number of samples, rounded to the nearest, that @p seconds last at @p sampleRate. */
+    static double getSampleCount(double seconds, double sampleRate);
 
     /**
      * With @p x a tempo, the seconds that @p beats beats last; with @p x a time in seconds, the

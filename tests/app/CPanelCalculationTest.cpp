@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 using Corvane::Basics::CString;
@@ -82,7 +83,7 @@ TEST(CPanelCalculation, ValuesAreReadAndRewrittenAsTheFieldsShowThem)
     EXPECT_EQ(run(EPanel::BPM_TO_TIME, {"120", "2.9"}), "120.00 | 2 => 1.00");
     EXPECT_EQ(run(EPanel::BPM_TO_TIME, {"120", "99999999999"}), "120.00 | 2147483647 => 1073741823.50");
     EXPECT_EQ(run(EPanel::TEMPO_SHIFT, {"100", "-127"}), "100.00 | -127.00 => 0.07");
-    EXPECT_EQ(run(EPanel::TEMPO_SHIFT, {"100", "127"}), "100.00 | 127.00 => 153426.75");
+    EXPECT_EQ(run(EPanel::TEMPO_SHIFT, {"100", "127"}), "100.00 | 127.00 => 153426.64");
     EXPECT_EQ(run(EPanel::TEMPO_NOTE_SHIFT, {"100", "50"}), "100.00 | 50.00 => -12.00");
     EXPECT_EQ(run(EPanel::TIME_STRETCH, {"100", "50"}), "100.00 | 50.00 => 200.00");
     EXPECT_EQ(run(EPanel::NOTE_FREQUENCY, {}, 60), " => 261.63");
@@ -101,7 +102,8 @@ TEST(CPanelCalculation, ResultsOutsideTheNotesOrTheNumbersReadRangeError)
     // Tempos and times so small that the answer overflows a double.
     EXPECT_EQ(run(EPanel::BPM_TO_TIME, {"1e-320", "4"}), "0.00 | 4 => Range Error");
     EXPECT_EQ(run(EPanel::TIME_TO_BPM, {"1e-310", "4"}), "0.00 | 4 => Range Error");
-    EXPECT_EQ(run(EPanel::TEMPO_NOTE_SHIFT, {"999", "5e-324"}), "999.00 | 0.00 => Range Error");
+    // The semitones between them are a difference of logarithms, which stays finite.
+    EXPECT_EQ(run(EPanel::TEMPO_NOTE_SHIFT, {"999", "5e-324"}), "999.00 | 0.00 => -13007.57");
 }
 
 TEST(CPanelCalculation, InfinityAndNotANumberFailEveryRange)
@@ -111,6 +113,47 @@ TEST(CPanelCalculation, InfinityAndNotANumberFailEveryRange)
         EXPECT_EQ(run(EPanel::DELAY, {text}), "120.00 => 500.00\n[Orvo error] " + BPM) << text;
         EXPECT_EQ(run(EPanel::TIME_TO_BPM, {text, "4"}), "8.00 | 4 => 30.00\n[Orvo error] " + TIME) << text;
     }
+}
+
+TEST(CPanelCalculation, NumbersFollowOneGrammarAndSayWhatWasIgnored)
+{
+    for (const char *notDecimal : {"0x10", "0x1p3", "nan", "infinity", ".", "-", "e5"})
+        EXPECT_EQ(run(EPanel::DELAY, {notDecimal}), "120.00 => 500.00\n[Orvo error] " + BPM) << notDecimal;
+    EXPECT_EQ(run(EPanel::BPM_TO_TIME, {"0x10", "0x10"}),
+              "120.00 | 4 => 2.00\n[Orvo error] " + BPM + "\n[Orvo error] " + BEATS);
+
+    const CCalculationOutcome outcome = CPanelCalculation::forPanel(EPanel::BPM_TO_TIME).calculate({" 1,5", "4.7"}, 0);
+    ASSERT_EQ(outcome.getFieldReadings().size(), 2u);
+    const auto &tempo = outcome.getFieldReadings()[0];
+    EXPECT_STREQ(tempo.getText().getString(), " 1,5");
+    EXPECT_EQ(tempo.getNumber().getValue(), 1.0);
+    EXPECT_FALSE(tempo.getNumber().isExact());
+    EXPECT_TRUE(tempo.isAccepted());
+    const auto &beats = outcome.getFieldReadings()[1];
+    EXPECT_EQ(beats.getValue(), 4.0);
+    EXPECT_FALSE(beats.getNumber().isExact());
+    EXPECT_EQ(outcome.getResultValue(), 240.0);
+
+    const CCalculationOutcome refused = CPanelCalculation::forPanel(EPanel::TEMPO_NOTE_SHIFT).calculate({"60", "0"}, 0);
+    const auto &second = refused.getFieldReadings()[1];
+    EXPECT_FALSE(second.isAccepted());
+    EXPECT_TRUE(second.getNumber().isExact());
+    EXPECT_EQ(second.getValue(), 120.0);
+    EXPECT_EQ(refused.getMessages().at(second.getMessageIndex()).getText().getString(), BPM_2);
+}
+
+TEST(CPanelCalculation, NotesCountFromTheTuningOfA4)
+{
+    const CPanelCalculation &frequency = CPanelCalculation::forPanel(EPanel::NOTE_FREQUENCY);
+    EXPECT_STREQ(frequency.calculate({}, 69, 432).getResultText().getString(), "432.00");
+    EXPECT_STREQ(frequency.calculate({}, 60, 432).getResultText().getString(), "256.87");
+    const CCalculationOutcome note = CPanelCalculation::forPanel(EPanel::CLOSEST_NOTE).calculate({"432"}, 0, 432);
+    EXPECT_STREQ(note.getResultText().getString(), "A4");
+    EXPECT_EQ(note.getResultValue(), 69.0);
+    EXPECT_EQ(CPanelCalculation::forPanel(EPanel::CLOSEST_DIVISION).calculate({"120", "4"}, 0).getResultValue(), 9.0);
+    EXPECT_TRUE(std::isnan(CPanelCalculation::forPanel(EPanel::CLOSEST_NOTE).calculate({"13000"}, 0).getResultValue()));
+    EXPECT_THROW(frequency.calculate({}, 69, 399.99), CException);
+    EXPECT_THROW(frequency.calculate({}, 69, std::nan("")), CException);
 }
 
 TEST(CPanelCalculation, RefusesCallsThatNoPanelMakesAndLeavesNothingAlive)

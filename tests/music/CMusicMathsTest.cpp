@@ -104,12 +104,55 @@ TEST(CMusicMaths, NotesHaveNamesAndFrequencies)
     }
     EXPECT_EQ(nameOf(CMusicMaths::getNoteName, 128), "Range Error");
     EXPECT_EQ(nameOf(CMusicMaths::getNoteName, -1), "Range Error");
-    EXPECT_EQ(CMusicMaths::findNote("bb2"), 46);
-    EXPECT_EQ(CMusicMaths::findNote("H2"), -1);
 
     EXPECT_EQ(CMusicMaths::noteToFrequency(69), 440.0);
-    EXPECT_DOUBLE_EQ(CMusicMaths::noteToFrequency(81), 880.0);
+    EXPECT_EQ(CMusicMaths::noteToFrequency(81), 880.0);
+    EXPECT_EQ(CMusicMaths::noteToFrequency(57), 220.0);
     EXPECT_EQ(shown(CMusicMaths::noteToFrequency(60)), "261.63");
+    EXPECT_EQ(CMusicMaths::noteToFrequency(69, 432), 432.0);
+    EXPECT_EQ(shown(CMusicMaths::noteToFrequency(60, 432)), "256.87");
+}
+
+TEST(CMusicMaths, ReadsNotesInEverySpelling)
+{
+    const std::string sharp = "\u266F";
+    const std::string flat = "\u266D";
+    const struct
+    {
+        std::string name;
+        long note;
+    } spellings[] = {{"A#4", 70},
+                     {"bb4", 70},
+                     {"BB4", 70},
+                     {"Db3", 49},
+                     {"c#3", 49},
+                     {"Eb2", 39},
+                     {"Gb5", 78},
+                     {"Ab0", 20},
+                     {"E#4", 65},
+                     {"Fb4", 64},
+                     {"B#3", 60},
+                     {"Cb4", 59},
+                     {"Cbb4", 58},
+                     {"F##4", 67},
+                     {"C-1", 0},
+                     {"C#-1", 1},
+                     {"G9", 127},
+                     {"Ab8", 116},
+                     {"A04", 69},
+                     {"A" + sharp + "4", 70},
+                     {"B" + flat + "4", 70},
+                     {"E" + flat + flat + "3", 50}};
+    for (const auto &spelling : spellings)
+        EXPECT_EQ(CMusicMaths::findNote(spelling.name.c_str()), spelling.note) << spelling.name;
+    for (const std::string &notANote :
+         {std::string(), std::string("A"), std::string("H2"), std::string("A4x"), std::string("A#b4"),
+          std::string("C###4"), std::string("Cbbb4"), std::string("A-"), std::string("A+4"), std::string("A 4"),
+          std::string("Cb-1"), std::string("G#9"), std::string("Ab9"), std::string("B#9"),
+          std::string("A99999999999999999999"), std::string("A-99999999999999999999"), sharp + "4",
+          "A" + sharp + flat + "4"})
+        EXPECT_EQ(CMusicMaths::findNote(notANote.c_str()), -1) << notANote;
+    EXPECT_EQ(CMusicMaths::findNote(nullptr), -1);
 }
 
 TEST(CMusicMaths, FrequencyGoesToTheNearestNote)
@@ -121,16 +164,51 @@ TEST(CMusicMaths, FrequencyGoesToTheNearestNote)
     EXPECT_EQ(CMusicMaths::frequencyToNote(12911.0), 127);
     EXPECT_EQ(CMusicMaths::frequencyToNote(12912.0), 128);
     EXPECT_EQ(CMusicMaths::frequencyToNote(7.9), -1);
+    EXPECT_EQ(CMusicMaths::frequencyToNote(432, 432), 69);
+    EXPECT_EQ(CMusicMaths::frequencyToNote(440, 400), 71);
     // No frequency at all still answers a defined number, one that names no note.
     EXPECT_EQ(CMusicMaths::frequencyToNote(0), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(CMusicMaths::frequencyToNote(std::nan("")), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(CMusicMaths::frequencyToNote(HUGE_VAL), std::numeric_limits<std::int32_t>::max());
+
+    EXPECT_EQ(shown(CMusicMaths::getCentsFromNote(445, 69)), "19.56");
+    EXPECT_EQ(shown(CMusicMaths::getCentsFromNote(435, 69)), "-19.79");
+    EXPECT_EQ(shown(CMusicMaths::getCentsFromNote(440, 69, 432)), "31.77");
+    EXPECT_NEAR(CMusicMaths::getCentsFromNote(440, 69), 0.0, 1e-12);
+    // Halfway between A4 and Bb4 belongs to Bb4, 50 cents flat of it.
+    const double quarterToneAbove = 440 * std::exp2(1.0 / 24);
+    EXPECT_NEAR(CMusicMaths::getCentsFromNote(quarterToneAbove, CMusicMaths::frequencyToNote(quarterToneAbove)), -50,
+                1e-9);
+}
+
+TEST(CMusicMaths, SemitonesAreExactPowersOfTwo)
+{
+    EXPECT_EQ(CMusicMaths::shiftBySemitones(12, 120), 240.0);
+    EXPECT_EQ(CMusicMaths::shiftBySemitones(-24, 120), 30.0);
+    EXPECT_EQ(shown(CMusicMaths::shiftBySemitones(127, 999)), "1532732.18");
+    EXPECT_EQ(shown(CMusicMaths::getSemitoneDifference(120, 240)), "12.00");
+    EXPECT_EQ(shown(CMusicMaths::getSemitoneDifference(100, 50)), "-12.00");
+    EXPECT_DOUBLE_EQ(CMusicMaths::getSemitoneDifference(440, 880 * std::exp2(7.0 / 12)), 19.0);
+    // A quotient of these two overflows; their difference in semitones does not.
+    EXPECT_EQ(shown(CMusicMaths::getSemitoneDifference(1e-320, 50)), "12823.93");
 }
 
 TEST(CMusicMaths, TempoConversions)
 {
-    EXPECT_DOUBLE_EQ(CMusicMaths::getSemitoneDifference(1, 2), std::log(2.0) * 17.312339006067457);
-    EXPECT_DOUBLE_EQ(CMusicMaths::shiftBySemitones(12, 120), std::pow(1.0594631, 12) * 120);
     EXPECT_DOUBLE_EQ(CMusicMaths::getTimeOrTempoForBeats(120, COMMON_TIME, 4), 2.0);
     EXPECT_EQ(CMusicMaths::getTimeOrTempoForBeats(120, CTimeSignature(3, 4), 4), 0.0);
+    EXPECT_EQ(CMusicMaths::getSampleCount(0.5, 48000), 24000.0);
+    EXPECT_EQ(CMusicMaths::getSampleCount(1.0 / 3, 48000), 16000.0);
+    EXPECT_EQ(CMusicMaths::getSampleCount(0.1, 44100), 4410.0);
+}
+
+TEST(CMusicMaths, DivisorsThatUnderflowToZeroGiveNoNumberInsteadOfDividing)
+{
+    // The smallest double, divided by the signature's 4, is 0; a delay from it is beyond any number.
+    EXPECT_EQ(CMusicMaths::getDelayTime(5e-324, 8, COMMON_TIME), HUGE_VAL);
+    EXPECT_EQ(CMusicMaths::getTimeOrTempoForBeats(1e-320, COMMON_TIME, 2147483647), HUGE_VAL);
+    EXPECT_EQ(CMusicMaths::getClosestTempoDivision(5e-324, 2), 8);
+    EXPECT_EQ(CMusicMaths::getDivisionFrequency(0, 8), 0.0);
+    EXPECT_EQ(CMusicMaths::getPercentage(-1, 0), -HUGE_VAL);
+    EXPECT_TRUE(std::isnan(CMusicMaths::getPercentage(0, 0)));
 }
