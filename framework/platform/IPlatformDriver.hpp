@@ -13,6 +13,14 @@ enum class EDispatch
     QUIT        // the quit request came: getQuitCode() tells its code
 };
 
+/** Work the framework does whenever the message queue runs empty, before the backend sleeps. */
+struct IIdleHandler
+{
+    virtual ~IIdleHandler() = default;
+    /** Paints the pending repaint areas, for instance; may not wait. */
+    virtual void runIdleWork() = 0;
+};
+
 /**
  * One backend of the platform seam: it makes windows and runs their message queue. The SDL
  * backend is what users run; the headless one keeps windows as records for the tests. Everything
@@ -32,7 +40,10 @@ public:
      * reason, when it cannot (no display to reach); later calls answer the same at once.
      */
     virtual bool start(std::string &reason) = 0;
-    /** Destroys what start made; windows must be gone by then. */
+    /**
+     * Destroys what start made. Windows should be gone by then; one still open loses its platform
+     * window and does nothing from then on, so a late destruction is harmless.
+     */
     virtual void stop() = 0;
 
     /** A new hidden window whose messages go to @p handler; null, with the reason, on failure. */
@@ -40,15 +51,18 @@ public:
                                                           IPlatformWindowHandler &handler, std::string &error) = 0;
 
     /**
-     * Hands the next message to its window's handler. With @p wait the call sleeps until one
-     * comes (never EMPTY then); without, it answers EMPTY when none is waiting. Once the quit
-     * request has come every call answers QUIT, so nested loops end too.
+     * Hands the next message to its window's handler. When none is waiting, the idle handler
+     * runs first; then, with @p wait, the call sleeps until a message comes (never EMPTY then);
+     * without, it answers EMPTY. Once the quit request has come every call answers QUIT, so
+     * nested loops end too.
      */
     virtual EDispatch dispatchMessage(bool wait) = 0;
+    /** The one idle handler (null for none); the caller keeps it alive while it is set. */
+    virtual void setIdleHandler(IIdleHandler *handler) = 0;
     /** Queues the quit request behind the messages already waiting. */
     virtual void postQuit(int code) = 0;
     virtual int getQuitCode() const = 0;
-    /** Forgets a quit request, so that a new message loop can run. */
+    /** Forgets a quit request, one still waiting in the queue too, so that a new message loop can run. */
     virtual void resetQuit() = 0;
 
     virtual void setCursor(EStockCursor cursor) = 0;
@@ -78,4 +92,9 @@ IPlatformDriver &getPlatformDriver();
 bool selectPlatformDriver(const char *name);
 /** Stops and destroys the current backend (the next getPlatformDriver makes one again). */
 void releasePlatformDriver();
+/**
+ * What a backend calls once it has started: the framework's shutdown then stops it, before
+ * anything it started on (the video subsystem), since that registered first.
+ */
+void registerPlatformDriverService();
 } // namespace Corvane::Platform

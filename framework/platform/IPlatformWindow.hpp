@@ -34,6 +34,8 @@ enum class EStockCursor
 struct SWindowDescription
 {
     std::string title;
+    /** The name the window manager groups the program's windows by (X11's WM_CLASS). */
+    std::string className;
     /** Where the client area goes on the screen, and its size. */
     SArea area;
     std::uint32_t style = 0;

@@ -4,6 +4,7 @@
 #include "framework/io/Log.hpp"
 
 #include <SDL.h>
+#include <cstdlib>
 
 namespace Corvane::Platform
 {
@@ -33,6 +34,10 @@ bool startVideo()
         // Windows then paint through plain shared memory: SDL's default goes through OpenGL,
         // which on X11 costs several times the start-up time and memory for a window like ours.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        // The menus are popups placed in screen coordinates, which SDL 2 cannot place on native
+        // Wayland: there the program runs through XWayland, unless SDL_VIDEODRIVER says otherwise.
+        if (std::getenv("SDL_VIDEODRIVER") == nullptr)
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
         {
             state = VideoState::RUNNING;
@@ -50,7 +55,12 @@ bool startVideo()
 void stopVideo()
 {
     if (videoState() == VideoState::RUNNING)
+    {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        // Only SDL_Quit lets go of what SDL shares between its subsystems (its D-Bus connection).
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+            SDL_Quit();
+    }
     videoState() = VideoState::NOT_STARTED;
     Basics::CProcessServices::withdrawService(VIDEO_SERVICE);
 }

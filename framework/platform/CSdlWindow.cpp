@@ -1,0 +1,210 @@
+#include "framework/platform/CSdlWindow.hpp"
+
+#include "framework/platform/CSdlDriver.hpp"
+#include "framework/platform/PixelAreas.hpp"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace Corvane::Platform
+{
+namespace
+{
+/** Surfaces whose pixels are laid out as ours, one 32-bit word with blue in the lowest byte. */
+bool hasOurLayout(const SDL_Surface &surface)
+{
+    return surface.format->format == SDL_PIXELFORMAT_ARGB8888 || surface.format->format == SDL_PIXELFORMAT_RGB888;
+}
+
+/** Copies @p area of our picture into @p surface, converting the pixels when the layout differs. */
+void copyToSurface(const std::uint32_t *pixels, long rowWords, SDL_Surface &surface, const SArea &area)
+{
+    if (hasOurLayout(surface))
+    {
+        copyArea(pixels, rowWords, static_cast<std::uint32_t *>(surface.pixels), surface.pitch / 4, area);
+        return;
+    }
+    const std::uint32_t *source = pixels + area.y * rowWords + area.x;
+    auto *target = static_cast<std::uint8_t *>(surface.pixels) + area.y * surface.pitch +
+                   area.x * surface.format->BytesPerPixel;
+    SDL_ConvertPixels(area.width, area.height, SDL_PIXELFORMAT_ARGB8888, source, static_cast<int>(rowWords * 4),
+                      surface.format->format, target, surface.pitch);
+}
+
+SDL_Rect toRect(const SArea &area)
+{
+    return SDL_Rect{area.x, area.y, area.width, area.height};
+}
+} // namespace
+
+CSdlWindow::CSdlWindow(CSdlDriver &driver, SDL_Window *window, const SWindowStyle &style,
+                       IPlatformWindowHandler &handler)
+    : m_driver(&driver), m_window(window), m_id(SDL_GetWindowID(window)), m_inbox(handler, style.acceptsDroppedFiles)
+{
+}
+
+CSdlWindow::~CSdlWindow()
+{
+    detach();
+}
+
+void CSdlWindow::detach()
+{
+    stopTextInput();
+    if (m_driver != nullptr)
+        m_driver->forget(*this);
+    m_driver = nullptr;
+    if (m_window != nullptr)
+        SDL_DestroyWindow(m_window);
+    m_window = nullptr;
+}
+
+void CSdlWindow::show()
+{
+    if (m_window == nullptr)
+        return;
+    SDL_ShowWindow(m_window);
+    m_visible = true;
+}
+
+void CSdlWindow::hide()
+{
+    if (m_window == nullptr)
+        return;
+    SDL_HideWindow(m_window);
+    m_visible = false;
+}
+
+void CSdlWindow::move(const SPoint &position)
+{
+    if (m_window == nullptr)
+        return;
+    const SPoint device = m_driver->getScale().toDevice(position);
+    SDL_SetWindowPosition(m_window, device.x, device.y);
+}
+
+void CSdlWindow::resize(const SSize &size)
+{
+    if (m_window == nullptr)
+        return;
+    // The window surface is made again at the next present, at the new size.
+    const SSize device = m_driver->getScale().toDevice(size);
+    SDL_SetWindowSize(m_window, std::max(1, device.width), std::max(1, device.height));
+}
+
+void CSdlWindow::setOpacity(double opacity)
+{
+    if (m_window != nullptr)
+        SDL_SetWindowOpacity(m_window, static_cast<float>(std::clamp(opacity, 0.0, 1.0)));
+}
+
+void CSdlWindow::setIcon(const std::uint32_t *pixels, const SSize &size, long rowWords)
+{
+    if (m_window == nullptr || !isPicture(pixels, size, rowWords))
+        return;
+    std::vector<std::uint32_t> straight = unpremultiply(pixels, size, rowWords);
+    SDL_Surface *icon = SDL_CreateRGBSurfaceWithFormatFrom(straight.data(), size.width, size.height, 32,
+                                                           size.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (icon == nullptr)
+        return;
+    SDL_SetWindowIcon(m_window, icon); // SDL keeps a copy
+    SDL_FreeSurface(icon);
+}
+
+void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, long rowWords, const SArea &area)
+{
+    if (m_window == nullptr || !isPicture(pixels, pictureSize, rowWords))
+        return;
+    // Asked for at every present: after a resize SDL makes the surface again.
+    SDL_Surface *surface = SDL_GetWindowSurface(m_window);
+    if (surface == nullptr)
+        return;
+    const SArea copied = clipArea(area, pictureSize, SSize{surface->w, surface->h});
+    if (copied.isEmpty())
+        return;
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
+        return;
+    copyToSurface(pixels, rowWords, *surface, copied);
+    if (SDL_MUSTLOCK(surface))
+        SDL_UnlockSurface(surface);
+    const SDL_Rect rect = toRect(copied);
+    SDL_UpdateWindowSurfaceRects(m_window, &rect, 1);
+}
+
+void CSdlWindow::captureMouse(bool capture)
+{
+    if (m_driver != nullptr)
+        m_driver->captureMouse(*this, capture);
+}
+
+bool CSdlWindow::getOuterArea(SArea &area) const
+{
+    if (m_window == nullptr)
+        return false;
+    SArea outer;
+    SDL_GetWindowPosition(m_window, &outer.x, &outer.y);
+    SDL_GetWindowSize(m_window, &outer.width, &outer.height);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    // Where the window manager does not tell (or draws no frame) the frame is taken as none.
+    if (SDL_GetWindowBordersSize(m_window, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    outer = SArea{outer.x - left, outer.y - top, outer.width + left + right, outer.height + top + bottom};
+    area = m_driver->getScale().toLogical(outer);
+    return true;
+}
+
+bool CSdlWindow::getClientSize(SSize &size) const
+{
+    if (m_window == nullptr)
+        return false;
+    SSize device;
+    SDL_GetWindowSize(m_window, &device.width, &device.height);
+    size = m_driver->getScale().toLogical(device);
+    return true;
+}
+
+void CSdlWindow::bringToForeground()
+{
+    if (m_window == nullptr)
+        return;
+    SDL_RaiseWindow(m_window);
+    SDL_SetWindowInputFocus(m_window); // a window manager may refuse: nothing to do then
+}
+
+void CSdlWindow::raise()
+{
+    if (m_window != nullptr)
+        SDL_RaiseWindow(m_window);
+}
+
+void CSdlWindow::startTimer(long id, long milliseconds)
+{
+    if (m_driver != nullptr)
+        m_driver->m_timers.start(m_id, id, milliseconds);
+}
+
+void CSdlWindow::stopTimer(long id)
+{
+    if (m_driver != nullptr)
+        m_driver->m_timers.stop(m_id, id);
+}
+
+void CSdlWindow::startTextInput(const SArea &area)
+{
+    if (m_window == nullptr)
+        return;
+    SDL_Rect rect = toRect(m_driver->getScale().toDevice(area));
+    SDL_SetTextInputRect(&rect);
+    SDL_StartTextInput();
+    m_inbox.setTextInput(true);
+}
+
+void CSdlWindow::stopTextInput()
+{
+    if (m_window == nullptr || !m_inbox.isTextInputOn())
+        return;
+    m_inbox.setTextInput(false);
+    SDL_StopTextInput();
+}
+} // namespace Corvane::Platform

@@ -1,0 +1,94 @@
+#include "framework/platform/SdlX11.hpp"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+
+#include <dlfcn.h>
+
+#if defined(SDL_VIDEO_DRIVER_X11)
+#include <X11/Xutil.h>
+#endif
+
+namespace Corvane::Platform
+{
+#if defined(SDL_VIDEO_DRIVER_X11)
+namespace
+{
+/** libX11 while SDL has it loaded; never loads it. */
+class CLoadedX11
+{
+public:
+    CLoadedX11() : m_library(dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD)) {}
+    CLoadedX11(const CLoadedX11 &) = delete;
+    CLoadedX11 &operator=(const CLoadedX11 &) = delete;
+    ~CLoadedX11()
+    {
+        if (m_library != nullptr)
+            dlclose(m_library);
+    }
+
+    template <typename TFunction>
+    TFunction *find(const char *name) const
+    {
+        return m_library != nullptr ? reinterpret_cast<TFunction *>(dlsym(m_library, name)) : nullptr;
+    }
+
+private:
+    void *m_library;
+};
+
+/** The X display and window of @p window, false when it is not an X11 window. */
+bool getX11Window(SDL_Window *window, Display *&display, ::Window &x11Window)
+{
+    if (window == nullptr)
+        return false;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return false;
+    display = info.info.x11.display;
+    x11Window = info.info.x11.window;
+    return display != nullptr;
+}
+} // namespace
+
+void ringX11Bell(SDL_Window *window)
+{
+    Display *display = nullptr;
+    ::Window x11Window = 0;
+    if (!getX11Window(window, display, x11Window))
+        return;
+    const CLoadedX11 x11;
+    auto *bell = x11.find<int(Display *, int)>("XBell");
+    auto *flush = x11.find<int(Display *)>("XFlush");
+    if (bell != nullptr && flush != nullptr)
+    {
+        bell(display, 0); // the volume the user set
+        flush(display);
+    }
+}
+
+void setX11WindowClass(SDL_Window *window, const std::string &className)
+{
+    Display *display = nullptr;
+    ::Window x11Window = 0;
+    if (className.empty() || !getX11Window(window, display, x11Window))
+        return;
+    const CLoadedX11 x11;
+    auto *setClassHint = x11.find<int(Display *, ::Window, XClassHint *)>("XSetClassHint");
+    if (setClassHint == nullptr)
+        return;
+    std::string name = className; // X takes the texts as writable
+    XClassHint hint{name.data(), name.data()};
+    setClassHint(display, x11Window, &hint);
+}
+#else
+void ringX11Bell(SDL_Window *)
+{
+}
+
+void setX11WindowClass(SDL_Window *, const std::string &)
+{
+}
+#endif
+} // namespace Corvane::Platform
