@@ -1,6 +1,7 @@
 #include "framework/application/CApplication.hpp"
 
 #include "framework/host/FileFunctions.hpp"
+#include "framework/platform/IPlatformDriver.hpp"
 
 #include <memory>
 
@@ -81,5 +82,21 @@ void CApplication::releaseApplication()
     record().description.reset();
     record().registryPath.reset();
     record().applicationPath.reset();
+}
+int CApplication::runMessageLoop()
+{
+    Platform::IPlatformDriver &driver = Platform::getPlatformDriver();
+    while (driver.dispatchMessage(true) != Platform::EDispatch::QUIT)
+    {
+    }
+    const int code = driver.getQuitCode();
+    // The request is answered: a later loop (a test's, or a second window's) runs afresh.
+    driver.resetQuit();
+    return code;
+}
+
+void CApplication::postQuit()
+{
+    Platform::getPlatformDriver().postQuit(0);
 }
 } // namespace Corvane::Application

@@ -49,5 +49,14 @@ public:
 
     /** Deletes every text slot; the main window is left as it is. */
     static void releaseApplication();
+
+    /**
+     * Hands every message of the program's windows to its window, sleeping while none comes,
+     * until the quit request: answers its code (0 when the main window closed). Whenever the
+     * queue runs empty, the windows paint what they have pending.
+     */
+    static int runMessageLoop();
+    /** Asks the message loop to end with 0 once the messages already waiting are handled. */
+    static void postQuit();
 };
 } // namespace Corvane::Application

@@ -5,6 +5,7 @@
 namespace Corvane::GUI::Windows
 {
 class CCursor;
+class CWindow;
 struct IWindow;
 
 /**
@@ -31,6 +32,9 @@ public:
     /** Whether any window of the process holds the capture. */
     static bool isMouseCaptured();
     bool isCapturedBy(const IWindow *window) const;
+
+    /** A window that is going away gives the capture up without a platform call. */
+    static void forgetWindow(const CWindow *window);
 
 private:
     MathTools::CPoint m_position;

@@ -45,6 +45,19 @@ struct ITimedObject
     virtual long getTimerId() const = 0;
 };
 
+/**
+ * Something that stays open only while the user works in it, as an open edit box or menu chain:
+ * a press anywhere else in the program, or the program losing the focus, closes it.
+ */
+struct IPopup
+{
+    virtual ~IPopup() = default;
+    /** Whether a press at @p position (client coordinates of @p window) falls inside the popup. */
+    virtual bool holdsPress(const IWindow &window, const MathTools::CPoint &position) const = 0;
+    /** Closes the popup; answers true when the press that closed it must go no further. */
+    virtual bool dismissPopup() = 0;
+};
+
 struct IFocusListener
 {
     virtual ~IFocusListener() = default;
