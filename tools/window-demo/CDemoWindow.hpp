@@ -1,0 +1,46 @@
+#pragma once
+
+#include "framework/gui/controls/CTextLabel.hpp"
+#include "framework/gui/windows/CWindow.hpp"
+
+namespace Corvane::Demo
+{
+/** A label that counts the clicks it gets. */
+class CClickCounter : public GUI::Controls::CTextLabel
+{
+public:
+    CClickCounter(GUI::Controls::IControlRoot *root, long uniqueId, const MathTools::CRect &area);
+
+    void handleLeftButtonUp(GUI::Controls::CMouseEvent &event) override;
+    void setCount(long count);
+    long getCount() const { return m_count; }
+
+private:
+    long m_count = 0;
+};
+
+/**
+ * The framework's demonstration window: a panel with labels and a click counter; M shows a
+ * message box. End-to-end tests drive it under a real X server and compare its pixels with
+ * drawOffscreen's.
+ */
+class CDemoWindow : public GUI::Windows::CWindow
+{
+public:
+    static constexpr long WIDTH = 320;
+    static constexpr long HEIGHT = 180;
+    static constexpr const char *TITLE = "Corvane demo";
+    static constexpr const char *MESSAGE_TITLE = "Corvane demo message";
+
+    explicit CDemoWindow(const MathTools::CPoint &position);
+
+    /** The attributes the window is opened with. */
+    static void describe(GUI::Windows::CWindowAttributes &attributes);
+
+    bool handleKeyboardHook(const Platform::SPlatformMessage &message) override;
+    CClickCounter &getCounter() { return *m_counter; }
+
+private:
+    CClickCounter *m_counter;
+};
+} // namespace Corvane::Demo
