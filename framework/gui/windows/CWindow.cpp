@@ -452,7 +452,14 @@ bool CWindow::capturePlatformMouse(bool capture)
 
 CWindow *CWindow::getHookWindow()
 {
-    return hookedWindows().empty() ? nullptr : hookedWindows().back();
+    // A hidden window (a closed drop-down menu, say) is not where anybody types.
+    const std::vector<CWindow *> &windows = hookedWindows();
+    const auto shown = std::find_if(windows.rbegin(), windows.rend(), [](const CWindow *window) {
+        return window->m_platformWindow && window->m_platformWindow->isVisible();
+    });
+    if (shown != windows.rend())
+        return *shown;
+    return windows.empty() ? nullptr : windows.back();
 }
 
 void CWindow::addOpenPopup(IPopup *popup)

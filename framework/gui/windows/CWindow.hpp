@@ -27,7 +27,7 @@ namespace Corvane::GUI::Windows
  * The backend hands every platform message to handleMessage, which turns it into the
  * framework's events: mouse messages go to the mouse listener (the root) as the window's one
  * CMouseEvent, dropped files as a CDropEvent, and keys, wheel turns and typed text to the
- * window that the process-wide "hooks" serve (the most recently created window still alive),
+ * window that the process-wide "hooks" serve (the most recently created window still shown),
  * wherever they happened, as a desktop's keyboard hook would see them.
  *
  * Nothing is drawn on request: redrawWindow adds the area to the window's pending repaint area,
@@ -140,7 +140,10 @@ public:
     static void addOpenPopup(IPopup *popup);
     /** Forgets @p popup (it closed by itself); nothing happens for one that is not open. */
     static void removeOpenPopup(IPopup *popup);
-    /** The window the keyboard and wheel "hooks" serve, or null. */
+    /**
+     * The window the keyboard and wheel "hooks" serve: the most recently created one that is
+     * shown (the newest of all when none is), or null.
+     */
     static CWindow *getHookWindow();
     /** Every window of the process whose platform window exists, oldest first. */
     static std::vector<CWindow *> getOpenWindows();
