@@ -354,18 +354,9 @@ void CWindow::setWindowSize(const CDimension &size)
 
 void CWindow::setWindowArea(const CRect &area)
 {
-    if (!m_platformWindow)
-        return;
-    m_area = area;
-    m_position = area.getOrigin();
-    m_size = area.getDimension();
-    m_platformWindow->move({static_cast<int>(area.getLeft()), static_cast<int>(area.getTop())});
-    m_platformWindow->resize(toSize(m_size));
-    redrawWindow();
-    if (m_windowListener == nullptr)
-        return;
-    m_windowListener->windowMoved(this, m_position);
-    m_windowListener->windowSized(this, m_size);
+    // Moved first, then sized: listeners hear of the two changes in that order.
+    setWindowPosition(area.getOrigin());
+    setWindowSize(area.getDimension());
 }
 
 void CWindow::setWindowAlpha(double alpha)
