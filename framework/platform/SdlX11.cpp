@@ -1,5 +1,7 @@
 #include "framework/platform/SdlX11.hpp"
 
+#include "framework/io/Log.hpp"
+
 #include <SDL.h>
 #include <SDL_syswm.h>
 
@@ -50,7 +52,37 @@ bool getX11Window(SDL_Window *window, Display *&display, ::Window &x11Window)
     x11Window = info.info.x11.window;
     return display != nullptr;
 }
+
+using X11ErrorHandler = int (*)(Display *, XErrorEvent *);
+X11ErrorHandler xlibDefaultHandler = nullptr;
+
+int handleX11Error(Display *display, XErrorEvent *error)
+{
+    if (error->error_code == BadWindow)
+    {
+        IO::logMessage("The X server no longer knows window 0x%lx (request %d); ignored",
+                       static_cast<unsigned long>(error->resourceid), static_cast<int>(error->request_code));
+        return 0;
+    }
+    return xlibDefaultHandler != nullptr ? xlibDefaultHandler(display, error) : 0;
+}
 } // namespace
+
+void tolerateErrorsAboutGoneX11Windows()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    // Loaded for good: Xlib calls the handler for as long as the process talks to X.
+    void *library = dlopen("libX11.so.6", RTLD_LAZY);
+    auto *setErrorHandler =
+        library != nullptr ? reinterpret_cast<X11ErrorHandler (*)(X11ErrorHandler)>(dlsym(library, "XSetErrorHandler"))
+                           : nullptr;
+    if (setErrorHandler == nullptr)
+        return;
+    xlibDefaultHandler = setErrorHandler(handleX11Error);
+    installed = true;
+}
 
 void ringX11Bell(SDL_Window *window)
 {
@@ -83,6 +115,10 @@ void setX11WindowClass(SDL_Window *window, const std::string &className)
     setClassHint(display, x11Window, &hint);
 }
 #else
+void tolerateErrorsAboutGoneX11Windows()
+{
+}
+
 void ringX11Bell(SDL_Window *)
 {
 }

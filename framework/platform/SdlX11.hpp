@@ -12,6 +12,16 @@ namespace Corvane::Platform
  * (Wayland, the dummy driver) they do nothing. The framework links no X11 library of its own.
  */
 
+/**
+ * Keeps the program alive when the X server reports a request about a window that is gone. SDL
+ * sends such requests on its own (a wake-up for the window it waited on, answers to the window
+ * manager), and one can reach the server just after the program destroyed the window it names;
+ * Xlib's default handler would end the program for that. Every other error still goes to
+ * Xlib's default handler. Call it before SDL's video starts on X11, so that SDL's own handler
+ * passes errors on to this one and puts it back when video stops. Does nothing without libX11.
+ */
+void tolerateErrorsAboutGoneX11Windows();
+
 /** Rings the X bell on the display of @p window. */
 void ringX11Bell(SDL_Window *window);
 

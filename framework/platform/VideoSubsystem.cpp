@@ -2,9 +2,11 @@
 
 #include "framework/basics/CProcessServices.hpp"
 #include "framework/io/Log.hpp"
+#include "framework/platform/SdlX11.hpp"
 
 #include <SDL.h>
 #include <cstdlib>
+#include <cstring>
 
 namespace Corvane::Platform
 {
@@ -36,8 +38,11 @@ bool startVideo()
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         // The menus are popups placed in screen coordinates, which SDL 2 cannot place on native
         // Wayland: there the program runs through XWayland, unless SDL_VIDEODRIVER says otherwise.
-        if (std::getenv("SDL_VIDEODRIVER") == nullptr)
+        const char *chosenDriver = std::getenv("SDL_VIDEODRIVER");
+        if (chosenDriver == nullptr)
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        if (chosenDriver == nullptr || std::strcmp(chosenDriver, "x11") == 0)
+            tolerateErrorsAboutGoneX11Windows();
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
         {
             state = VideoState::RUNNING;
