@@ -56,9 +56,7 @@ MathTools::CRect SControlLayout::getCaptionArea() const
 
 SControlColours SControlLayout::getColours() const
 {
-    if (kind == EControlKind::RESULT_LABEL)
-        return makeColours(MathTools::CAlphaColour(255, 255, 255, 255), MathTools::CAlphaColour(221, 185, 50, 255));
-    return makeColours(MathTools::CAlphaColour(88, 88, 93, 255), MathTools::CAlphaColour(220, 214, 248, 255));
+    return CPanelLayout::getControlColours(kind);
 }
 
 MathTools::CRect SPanelLayout::getStripArea(long windowWidth) const
@@ -96,10 +94,10 @@ const std::array<SPanelLayout, CPanelCalculation::PANEL_COUNT> &CPanelLayout::ge
         {EPanel::TEMPO_NOTE_SHIFT, "CTempoNoteShiftPanel", "Interval", "between two tempos", stripTop(3),
          SPanelLayout::NO_CHOICE,
          {edit(0, FIRST_INPUT, "120.00", "bpm", 0), edit(1, SECOND_INPUT, "240.00", "bpm", 1), result("semitones")}},
-        {EPanel::TIME_STRETCH, "CTimeStretchPanel", "Time stretch", "first tempo of second", stripTop(4),
+        {EPanel::TIME_STRETCH, "CTimeStretchPanel", "Time stretch", "ratio of two tempos", stripTop(4),
          SPanelLayout::NO_CHOICE,
          {edit(0, FIRST_INPUT, "120.00", "bpm", 0), edit(1, SECOND_INPUT, "125.00", "bpm", 1), result("%")}},
-        {EPanel::TEMPO_SHIFT, "CTempoShiftPanel", "Tempo shift", "up or down semitones", stripTop(5),
+        {EPanel::TEMPO_SHIFT, "CTempoShiftPanel", "Tempo shift", "by semitones", stripTop(5),
          SPanelLayout::NO_CHOICE,
          {edit(0, FIRST_INPUT, "120.00", "bpm", 0), edit(1, SECOND_INPUT, "12.00", "semitones", 1), result("bpm")}},
         {EPanel::LFO, "CLfoPanel", "LFO rate", "of a note value", stripTop(6), DEFAULT_DIVISION,
@@ -118,5 +116,12 @@ const std::array<SPanelLayout, CPanelCalculation::PANEL_COUNT> &CPanelLayout::ge
 const SPanelLayout &CPanelLayout::getPanel(EPanel panel)
 {
     return getPanels().at(static_cast<std::size_t>(panel));
+}
+
+SControlColours CPanelLayout::getControlColours(EControlKind kind)
+{
+    if (kind == EControlKind::RESULT_LABEL)
+        return makeColours(MathTools::CAlphaColour(255, 255, 255, 255), MathTools::CAlphaColour(221, 185, 50, 255));
+    return makeColours(MathTools::CAlphaColour(88, 88, 93, 255), MathTools::CAlphaColour(220, 214, 248, 255));
 }
 } // namespace Corvane::Orvo

@@ -60,7 +60,6 @@ struct SControlLayout
     MathTools::CRect getArea() const { return area.toRect(); }
     /** As wide as the control, just under it, in the panel's coordinates. */
     MathTools::CRect getCaptionArea() const;
-    /** Dark fields for what is typed or chosen, white for the result. */
     SControlColours getColours() const;
 };
 
@@ -121,5 +120,11 @@ public:
     /** The ten panels in the order the window creates and stacks them (EPanel order). */
     static const std::array<SPanelLayout, CPanelCalculation::PANEL_COUNT> &getPanels();
     static const SPanelLayout &getPanel(EPanel panel);
+    /**
+     * The colours panels give their controls of @p kind: grey with lavender text for what is typed
+     * or chosen, white with gold text for the result. The controls draw only their text in them
+     * (the fields seen under them are the background picture's); an edit box opens in them.
+     */
+    static SControlColours getControlColours(EControlKind kind);
 };
 } // namespace Corvane::Orvo
