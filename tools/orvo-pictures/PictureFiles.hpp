@@ -18,7 +18,8 @@ void writeIcon(long size, const Basics::CSystemString &path);
 /**
  * What the window shows when it opens, for judging the pictures by eye: the background of
  * @p background with every control's first text over it, drawn by the framework's own labels
- * in the panels' colours, font and alignment; the results are the panels' first calculations.
+ * in the panels' colours and alignment and the window's font (the default font becomes Arial at
+ * 14 points, as the window makes it); the results are the panels' first calculations.
  */
 void writePreview(const Basics::CSystemString &background, const Basics::CSystemString &path);
 } // namespace Corvane::Orvo::Pictures
