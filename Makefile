@@ -1,9 +1,12 @@
-# The two commands a newcomer types: `make test` (and, once the window exists, `make run`).
+# The two commands a newcomer types: `make run` and `make test`.
 # Each installs what is missing, configures and builds with CMake, then does its job.
 
 JOBS     := $(shell nproc)
 BUILD    ?= build
 CMAKE_FLAGS ?=
+# Where `make install` puts things: PREFIX as CMake's install prefix, below the staging DESTDIR.
+PREFIX   ?= /usr/local
+DESTDIR  ?=
 
 ifeq ($(SANITIZE),1)
 BUILD := build-sanitize
@@ -13,7 +16,7 @@ ifeq ($(WERROR),1)
 CMAKE_FLAGS += -DCORVANE_WERROR=ON
 endif
 
-.PHONY: deps configure build test bench clean
+.PHONY: deps configure build run test install bench clean
 
 deps:
 	@scripts/install-deps
@@ -24,8 +27,17 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# Opens the calculator, built where `make test` builds; without a display it says so and stops.
+run: configure
+	@scripts/check-display "make run"
+	@cmake --build $(BUILD) -j$(JOBS) --target orvo
+	@$(BUILD)/app/orvo
+
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+install: build
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 bench: build
 	@for b in $(BUILD)/tools/benchmarks/*/*-benchmark; do echo "== $$b"; $$b; done

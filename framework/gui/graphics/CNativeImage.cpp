@@ -28,6 +28,17 @@ void CNativeImage::uninitialise()
     m_bitmap.reset();
 }
 
+void CNativeImage::clear()
+{
+    if (!m_initialised)
+        return;
+    cairo_t *target = m_drawingTarget.get();
+    Cairo::CSavedState saved(target);
+    cairo_reset_clip(target);
+    cairo_set_operator(target, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(target);
+}
+
 void CNativeImage::copyTo(CNativeImage *other) const
 {
     if (other != nullptr)

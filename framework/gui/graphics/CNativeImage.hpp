@@ -30,6 +30,11 @@ public:
     /** Frees the picture and its drawing target. */
     void uninitialise();
     bool isInitialised() const { return m_initialised; }
+    /**
+     * Makes every pixel transparent, for a picture whose edges must let through what lies under it
+     * (an icon with round corners); the background colour is only for pictures that fill their area.
+     */
+    void clear();
 
     /**
      * Copies this picture to the top left of @p other, as much of it as fits; only when both

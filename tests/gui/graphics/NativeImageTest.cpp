@@ -6,6 +6,7 @@
 
 using namespace Corvane::GUI::Graphics;
 using Corvane::Exceptions::CException;
+using Corvane::MathTools::CAlphaColour;
 using Corvane::MathTools::CColour;
 using Corvane::MathTools::CDimension;
 using Corvane::MathTools::CPoint;
@@ -50,6 +51,26 @@ TEST(CNativeImage, PictureLifecycle)
     CNativeImage impossible;
     impossible.initialise(CDimension(-5, 10));
     EXPECT_FALSE(impossible.isInitialised());
+}
+
+TEST(CNativeImage, ClearsEveryPixelWhateverTheClip)
+{
+    CGraphics graphics;
+    graphics.initialiseBuffered(CDimension(6, 4), CColour(200, 100, 50));
+    graphics.getClip().setClip(CRect(1, 1, 2, 2));
+    graphics.getNativeImage().clear();
+    for (long y = 0; y < 4; y++)
+        for (long x = 0; x < 6; x++)
+            ASSERT_EQ(graphics.getNativeImage().getPixel(x, y), 0u) << x << ", " << y;
+    // The clip still holds for what is drawn next.
+    graphics.getBrush().setColour(CAlphaColour(0, 0, 255, 255));
+    graphics.fillRectangle(CRect(0, 0, 6, 4));
+    EXPECT_EQ(graphics.getNativeImage().getPixel(1, 1), 0xFF0000FFu);
+    EXPECT_EQ(graphics.getNativeImage().getPixel(0, 0), 0u);
+
+    CNativeImage unmade;
+    unmade.clear();
+    EXPECT_FALSE(unmade.isInitialised());
 }
 
 TEST(CNativeImage, CopiesAndBlends)
