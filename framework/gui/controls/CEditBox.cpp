@@ -28,6 +28,7 @@ constexpr long CARET_ROOM = 1;
 constexpr long LAYOUT_SLACK = 2;
 
 const CAlphaColour SELECTION_FACE(53, 132, 228, 255);
+const CAlphaColour FOCUS_FRAME(53, 132, 228, 255);
 const CAlphaColour SELECTION_TEXT(255, 255, 255, 255);
 
 /** The box is painted as a platform edit box was: its colours without alpha. */
@@ -336,6 +337,11 @@ void CEditBox::draw(CGraphics &graphics)
     clipTo(graphics, box);
     graphics.getBrush().setColour(opaque(m_look.backgroundColour));
     graphics.fillRectangle(box);
+    if (m_look.framed)
+    {
+        graphics.getPen().setColour(FOCUS_FRAME);
+        graphics.drawRectangle(box);
+    }
     const SPlacement placement = placeText();
     graphics.setTextColour(opaque(m_look.textColour));
     graphics.drawText(getText(), placement.area, m_font.get(), placement.alignment);

@@ -43,6 +43,8 @@ struct SEditBoxLook
     long alignment = 0;
     /** Characters that can be typed in all; 0 or less takes the most a one-line field allows. */
     long limit = 0;
+    /** Outlined in the focus colour, for a control that draws a frame of its own when closed. */
+    bool framed = false;
 };
 
 /**

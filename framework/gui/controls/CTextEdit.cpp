@@ -118,6 +118,7 @@ void CTextEdit::startEditing()
     look.backgroundColour = getBackgroundColour();
     look.alignment = m_popupAlignment;
     look.limit = m_limitText ? m_textLimit : 0;
+    look.framed = isDefaultControlDrawing();
     m_box = std::make_unique<CEditBox>(*getControlRoot()->getParentWindow(), getWindowArea(), look,
                                        static_cast<IEditBoxOwner &>(*this));
     m_box->open(getText());

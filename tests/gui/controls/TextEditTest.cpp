@@ -445,6 +445,12 @@ TEST_F(TextEditTest, TheOpenBoxCoversExactlyTheControlWithTheTextSelected)
         EXPECT_EQ(rgb(BOX_FACE), at(right, y));
     }
     EXPECT_NE(std::find(pixels.begin(), pixels.end(), 0x3584E4u), pixels.end()) << "no selection shown";
+
+    // An edit that draws its own frame while closed gets a focus frame while open.
+    press(Platform::KEY_ESCAPE);
+    first->setDefaultControlDrawing(true);
+    clickInto(*first);
+    EXPECT_EQ(0x3584E4u, shown(around)[static_cast<std::size_t>(around.getWidth() + 1)]);
 }
 
 TEST_F(TextEditTest, WithTheCaretHiddenTheOpenBoxShowsTheTextWhereTheLabelDoes)
