@@ -129,7 +129,8 @@ bool CEditBox::handleKeyDown(const CKeyboardEvent &event)
 bool CEditBox::runClipboardShortcut(const CKeyboardEvent &event)
 {
     const std::int32_t key = event.getKeyCode();
-    const bool control = event.isControlDown();
+    // Where AltGr reaches the program as Ctrl+Alt, what it types is text, not a shortcut.
+    const bool control = event.isControlDown() && !event.isAltDown();
     const bool shift = event.isShiftDown();
     if (control && key == 'a')
         m_buffer.selectAll();

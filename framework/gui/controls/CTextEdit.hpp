@@ -14,7 +14,8 @@ namespace Corvane::GUI::Controls
  * the label takes the text (an emptied box gives one blank " ") and the listener gets one action
  * event naming the edit. Escape, or the focus moving elsewhere (a press outside the box, another
  * application, the window closing), discards. Either way the box closes and the lock the root
- * had before is restored. While closed the edit is drawn as the label it is.
+ * had before is restored. While closed the edit is drawn as the label it is; an edit that draws
+ * its default frame shows a focus frame while open.
  */
 class CTextEdit : public CTextLabel,
                   public IActionListener,

@@ -220,6 +220,14 @@ TEST_F(TextEditTest, EscapeFocusLossAndClosingTheWindowKeepTheOldTextWithoutAnEv
     EXPECT_EQ("100", text(*first));
     EXPECT_EQ(nullptr, first->getEditBox());
     EXPECT_EQ(nullptr, window->getControlRoot()->getLockedControl());
+
+    // A window destroyed with a box open takes it along, quietly.
+    window = openWindow(CRect(0, 0, 200, 100));
+    auto *edit = new CTextEdit(window->getControlRoot(), 4, CRect(10, 10, 100, 30), "100", &recorder);
+    window->getControlRoot()->addControl(edit);
+    clickInto(*edit);
+    type("999");
+    window.reset(nullptr);
     EXPECT_TRUE(recorder.controls.empty());
 }
 
@@ -382,8 +390,11 @@ TEST_F(TextEditTest, TheMouseSelectsByDraggingAndWordsByDoubleClicking)
     const long y = area.getCentralYPosition();
     const long abc = 1 + GUI::Graphics::measureTextBlock("abc", nullptr, 0).getWidth();
     clickInto(*first);
+    deliver(*window, mouse(EMessageKind::MOUSE_MOVE, static_cast<int>(area.getLeft() + abc), static_cast<int>(y)));
+    EXPECT_EQ(Platform::EStockCursor::TEXT, driver.getCursor());
     deliver(*window, mouse(EMessageKind::BUTTON_DOWN, static_cast<int>(area.getLeft() + abc), static_cast<int>(y)));
     deliver(*window, mouse(EMessageKind::MOUSE_MOVE, static_cast<int>(area.getRight() + 40), static_cast<int>(y)));
+    EXPECT_EQ(Platform::EStockCursor::ARROW, driver.getCursor());
     deliver(*window, mouse(EMessageKind::BUTTON_UP, static_cast<int>(area.getRight() + 40), static_cast<int>(y)));
     type("!");
     EXPECT_EQ("abc!", typed(*first));
@@ -391,8 +402,10 @@ TEST_F(TextEditTest, TheMouseSelectsByDraggingAndWordsByDoubleClicking)
     deliver(*window, mouse(EMessageKind::DOUBLE_CLICK, static_cast<int>(area.getLeft() + 4), static_cast<int>(y)));
     deliver(*window, mouse(EMessageKind::BUTTON_UP, static_cast<int>(area.getLeft() + 4), static_cast<int>(y)));
     type("x");
+    deliver(*window, mouse(EMessageKind::MOUSE_MOVE, static_cast<int>(area.getLeft() + 4), static_cast<int>(y)));
     press(Platform::KEY_RETURN);
     EXPECT_EQ("x!", text(*first));
+    EXPECT_EQ(Platform::EStockCursor::ARROW, driver.getCursor()); // given back as the box closed
 }
 
 TEST_F(TextEditTest, TheCaretBlinksForTenSecondsAfterTheLastInput)
