@@ -16,6 +16,8 @@ const MathTools::CColour BACKGROUND(236, 240, 244);
 const CAlphaColour PANEL_FACE(255, 255, 255, 255);
 const CAlphaColour PANEL_FRAME(150, 160, 170, 255);
 const CAlphaColour COUNTER_FACE(222, 234, 246, 255);
+const CAlphaColour FIELD_FACE(255, 255, 255, 255);
+const CAlphaColour TEXT_BLACK(0, 0, 0, 255);
 } // namespace
 
 CClickCounter::CClickCounter(GUI::Controls::IControlRoot *root, long uniqueId, const CRect &area)
@@ -51,6 +53,14 @@ CDemoWindow::CDemoWindow(const MathTools::CPoint &position) : CWindow(CRect(posi
     m_counter = new CClickCounter(panel, 3, CRect(136, 16, 120, 24));
     panel->addControl(m_counter);
     panel->addControl(new CTextLabel(panel, 4, CRect(16, 64, 256, 24), "Click the count, or press M."));
+    m_committed = new CCommittedTextLabel(panel, 6, CRect(136, 104, 120, 24));
+    m_edit = new GUI::Controls::CTextEdit(panel, 5, CRect(16, 104, 104, 24), "120", m_committed);
+    m_edit->setDefaultControlDrawing(true);
+    m_edit->setColours(PANEL_FRAME, FIELD_FACE, TEXT_BLACK);
+    m_edit->setTextAlignment(GUI::Graphics::CGraphics::CENTRE_CENTRE);
+    m_edit->setPopupAlignment(1);
+    panel->addControl(m_edit);
+    panel->addControl(m_committed);
     describe(*getWindowAttributes());
 }
 
@@ -62,7 +72,8 @@ void CDemoWindow::describe(GUI::Windows::CWindowAttributes &attributes)
 
 bool CDemoWindow::handleKeyboardHook(const Platform::SPlatformMessage &message)
 {
-    if (message.kind == Platform::EMessageKind::KEY_DOWN && message.key == 'm')
+    // While an edit is open every key is typed into it.
+    if (message.kind == Platform::EMessageKind::KEY_DOWN && message.key == 'm' && !getControlRoot()->isControlLocked())
     {
         GUI::Windows::messageBox("Hello from Corvane.\nPress Enter to close this box.", MESSAGE_TITLE, false);
         return true;

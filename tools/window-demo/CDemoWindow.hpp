@@ -1,7 +1,9 @@
 #pragma once
 
+#include "framework/gui/controls/CTextEdit.hpp"
 #include "framework/gui/controls/CTextLabel.hpp"
 #include "framework/gui/windows/CWindow.hpp"
+#include "tools/window-demo/CCommittedTextLabel.hpp"
 
 namespace Corvane::Demo
 {
@@ -20,9 +22,9 @@ private:
 };
 
 /**
- * The framework's demonstration window: a panel with labels and a click counter; M shows a
- * message box. End-to-end tests drive it under a real X server and compare its pixels with
- * drawOffscreen's.
+ * The framework's demonstration window: a panel with labels, a click counter, and a text edit
+ * whose committed text a label beside it shows; M shows a message box while no edit is open.
+ * End-to-end tests drive it under a real X server and compare its pixels with drawOffscreen's.
  */
 class CDemoWindow : public GUI::Windows::CWindow
 {
@@ -39,8 +41,12 @@ public:
 
     bool handleKeyboardHook(const Platform::SPlatformMessage &message) override;
     CClickCounter &getCounter() { return *m_counter; }
+    GUI::Controls::CTextEdit &getEdit() { return *m_edit; }
+    CCommittedTextLabel &getCommittedText() { return *m_committed; }
 
 private:
     CClickCounter *m_counter;
+    GUI::Controls::CTextEdit *m_edit;
+    CCommittedTextLabel *m_committed;
 };
 } // namespace Corvane::Demo

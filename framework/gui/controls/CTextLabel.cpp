@@ -21,11 +21,7 @@ const char *const ALIGNMENT_NAMES[CTextLabel::NUMBER_OF_ALIGNMENTS] = {
 
 void readAlignment(const CTextLabel &label, CControlDescriptor &descriptor)
 {
-    auto *names = new CNameList;
-    for (const char *name : ALIGNMENT_NAMES)
-        names->addName(name);
-    descriptor.setValue(names);
-    descriptor.setSelectedIndex(label.getTextAlignment());
+    setChoiceValue(descriptor, ALIGNMENT_NAMES, label.getTextAlignment());
 }
 
 bool writeAlignment(CTextLabel &label, const CControlDescriptor &descriptor)

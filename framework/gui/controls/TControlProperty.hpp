@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/gui/controls/CControlDescriptor.hpp"
+#include "framework/gui/controls/CNameList.hpp"
 
 #include <cstddef>
 
@@ -24,6 +25,17 @@ template <class Control> struct TControlProperty
 template <class Value> const Value &descriptorValue(const CControlDescriptor &descriptor)
 {
     return static_cast<const Value &>(*descriptor.getValue());
+}
+
+/** Makes @p descriptor's value the list of @p names, with @p selected as its choice. */
+template <std::size_t N>
+void setChoiceValue(CControlDescriptor &descriptor, const char *const (&names)[N], long selected)
+{
+    auto *list = new CNameList;
+    for (const char *name : names)
+        list->addName(name);
+    descriptor.setValue(list);
+    descriptor.setSelectedIndex(selected);
 }
 
 /** The row named exactly @p name (case counts), or null. */

@@ -113,6 +113,7 @@ CWindow::CWindow(const CRect &area)
 
 CWindow::~CWindow()
 {
+    withdrawTextInput(); // also when no platform window was ever made
     uninitialiseWindow();
     forget(liveWindows(), this);
     CMouse::forgetWindow(this);
@@ -228,6 +229,8 @@ void CWindow::closeWindow()
 
 void CWindow::destroyWindow()
 {
+    // An edit box open here ends as on a loss of focus, while the window can still repaint.
+    withdrawTextInput();
     uninstallKeyboardHook();
     if (m_mouse.isCapturedBy(this))
         m_mouse.releaseMouse();
@@ -379,6 +382,37 @@ bool CWindow::getClientAreaOnScreen(CRect &area) const
     const int border = (outer.width - client.width) / 2;
     area.setRect(outer.x + border, outer.y + outer.height - border - client.height, client.width, client.height);
     return true;
+}
+
+void CWindow::startTextInput(ITextInputListener *listener, const CRect &area)
+{
+    m_textInputListener = listener;
+    if (m_platformWindow && listener != nullptr)
+        m_platformWindow->startTextInput(toArea(area));
+}
+
+void CWindow::stopTextInput(ITextInputListener *listener)
+{
+    if (listener == nullptr || listener != m_textInputListener)
+        return;
+    m_textInputListener = nullptr;
+    if (m_platformWindow)
+        m_platformWindow->stopTextInput();
+}
+
+void CWindow::withdrawTextInput()
+{
+    if (ITextInputListener *listener = m_textInputListener)
+    {
+        stopTextInput(listener);
+        listener->textInputWithdrawn();
+    }
+}
+
+void CWindow::handleTextInput(const SPlatformMessage &message)
+{
+    if (m_textInputListener != nullptr)
+        m_textInputListener->handleTextInput(CString(message.text.c_str()));
 }
 
 void CWindow::handleTimer(long id)
@@ -535,7 +569,10 @@ void CWindow::handleMessage(const SPlatformMessage &message)
             hooked->handleKeyboardHook(message);
         break;
     case EMessageKind::TEXT_INPUT:
-        break; // only an open edit box takes typed text, and it asks for it itself
+        // Typed text goes where the keys go; the platform sends it only while someone asked for it.
+        if (CWindow *hooked = getHookWindow())
+            hooked->handleTextInput(message);
+        break;
     case EMessageKind::FILES_DROPPED:
         handleDrop(message);
         break;

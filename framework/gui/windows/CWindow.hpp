@@ -28,7 +28,8 @@ namespace Corvane::GUI::Windows
  * framework's events: mouse messages go to the mouse listener (the root) as the window's one
  * CMouseEvent, dropped files as a CDropEvent, and keys, wheel turns and typed text to the
  * window that the process-wide "hooks" serve (the most recently created window still shown),
- * wherever they happened, as a desktop's keyboard hook would see them.
+ * wherever they happened, as a desktop's keyboard hook would see them. Typed text reaches that
+ * window's text-input listener, and only while one has asked for it with startTextInput.
  *
  * Nothing is drawn on request: redrawWindow adds the area to the window's pending repaint area,
  * and when the message queue runs empty the window draws its root into the offscreen picture
@@ -77,6 +78,9 @@ public:
     const MathTools::CRect &getWindowArea() const override { return m_area; }
     void setWindowAlpha(double alpha) override;
     bool getClientAreaOnScreen(MathTools::CRect &area) const override;
+
+    void startTextInput(ITextInputListener *listener, const MathTools::CRect &area) override;
+    void stopTextInput(ITextInputListener *listener) override;
 
     void handleTimer(long id) override;
     /** Throws for id 0, which the framework keeps for "no timer". */
@@ -162,6 +166,9 @@ private:
     bool dismissPopupsOutside(const MathTools::CPoint &position) const;
     static void dismissAllPopups();
     void handleWheel(const Platform::SPlatformMessage &message);
+    void handleTextInput(const Platform::SPlatformMessage &message);
+    /** Tells the text-input listener that it has lost the input for good, and forgets it. */
+    void withdrawTextInput();
     void handleDrop(const Platform::SPlatformMessage &message);
     void handleClose();
     void handleMove(const Platform::SPlatformMessage &message);
@@ -176,6 +183,7 @@ private:
     Controls::IKeyboardEventListener *m_keyboardListener = nullptr;
     IWindowListener *m_windowListener = this;
     IFocusListener *m_focusListener = this;
+    ITextInputListener *m_textInputListener = nullptr;
     Basics::TCountedReference<CWindowAttributes> m_attributes;
     std::unique_ptr<Platform::IPlatformWindow> m_platformWindow;
     MathTools::CDimension m_size;

@@ -5,6 +5,11 @@
 #include "framework/mathtools/CPoint.hpp"
 #include "framework/mathtools/CRect.hpp"
 
+namespace Corvane::Basics
+{
+class CString;
+}
+
 namespace Corvane::GUI::Graphics
 {
 class CGraphics;
@@ -58,6 +63,19 @@ struct IPopup
     virtual bool dismissPopup() = 0;
 };
 
+/**
+ * Whoever takes the text typed into a window, as an open edit box does. Text arrives as the
+ * keyboard layout or an input method made it, so dead keys and composed characters come whole.
+ */
+struct ITextInputListener
+{
+    virtual ~ITextInputListener() = default;
+    /** One or more characters, UTF-8. */
+    virtual void handleTextInput(const Basics::CString &text) = 0;
+    /** The window is going away and takes the text input with it: the listener must let go. */
+    virtual void textInputWithdrawn() = 0;
+};
+
 struct IFocusListener
 {
     virtual ~IFocusListener() = default;
@@ -101,6 +119,15 @@ struct IWindow : public Corvane::Basics::ICountedObject
     virtual void setWindowAlpha(double alpha) = 0;
     /** The client area on the screen; false when the platform cannot tell. */
     virtual bool getClientAreaOnScreen(MathTools::CRect &area) const = 0;
+
+    /**
+     * Typed text goes to @p listener from now on (instead of any listener before it), and the
+     * platform learns that it is typed at @p area (client coordinates), where an input method
+     * shows what is being composed.
+     */
+    virtual void startTextInput(ITextInputListener *listener, const MathTools::CRect &area) = 0;
+    /** Ends text input when @p listener still takes it; nothing happens otherwise. */
+    virtual void stopTextInput(ITextInputListener *listener) = 0;
 
     virtual void handleTimer(long id) = 0;
     virtual void startTimer(long id, long milliseconds) = 0;

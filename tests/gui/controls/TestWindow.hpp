@@ -70,6 +70,8 @@ public:
     const MathTools::CRect &getWindowArea() const override { return m_area; }
     void setWindowAlpha(double) override {}
     bool getClientAreaOnScreen(MathTools::CRect &area) const override;
+    void startTextInput(GUI::Windows::ITextInputListener *, const MathTools::CRect &) override {}
+    void stopTextInput(GUI::Windows::ITextInputListener *) override {}
     void handleTimer(long) override {}
     void startTimer(long, long) override {}
     void stopTimer(long) override {}
