@@ -1,0 +1,112 @@
+// orvo: the calculator window. It takes no arguments and keeps no settings.
+#include "app/COrvoWindow.hpp"
+#include "app/startup/DataFolder.hpp"
+#include "framework/application/CApplication.hpp"
+#include "framework/application/FrameworkLifetime.hpp"
+#include "framework/basics/CException.hpp"
+#include "framework/host/ProcessorFeatures.hpp"
+#include "framework/gui/windows/Dialogs.hpp"
+#include "framework/platform/IPlatformDriver.hpp"
+#include "framework/platform/ScreenMetrics.hpp"
+
+#include <cstdio>
+#include <string>
+
+using namespace Corvane;
+using Application::CApplication;
+
+namespace
+{
+constexpr long CLIENT_WIDTH = 476;
+constexpr long CLIENT_HEIGHT = 613;
+constexpr const char *EXCEPTION_TITLE = "Exception occurred!";
+
+void fillApplicationRecord()
+{
+    CApplication::setProductName("Orvo V5");
+    CApplication::setCompanyName("Corvane");
+    CApplication::setVersionString("5.0");
+    CApplication::setDescription("Muscial value calculator");
+    CApplication::setRegistryPath("Software//Corvane//Orvo");
+    CApplication::initialiseApplication();
+}
+
+/** Without a display there is nobody to show a window or a box to: one line says so. */
+bool canOpenWindows()
+{
+    std::string reason;
+    if (Platform::getPlatformDriver().start(reason))
+        return true;
+    std::fprintf(stderr, "orvo: cannot open a window: %s\n", reason.c_str());
+    return false;
+}
+
+/** The window's attributes and its area, centred on the primary screen. */
+MathTools::CRect describeMainWindow(GUI::Windows::CWindowAttributes &attributes)
+{
+    Basics::CSystemString icon = Orvo::findDataFolder(*CApplication::getApplicationPath());
+    icon.appendPath("Orvo.png");
+    Basics::TCountedReference<GUI::Windows::CWindowIcon> windowIcon(new GUI::Windows::CWindowIcon());
+    windowIcon->loadIconFromFile(icon, 0);
+    attributes.setWindowIcon(windowIcon.get());
+    Orvo::COrvoWindow::describe(attributes);
+
+    int screenWidth = 0;
+    int screenHeight = 0;
+    Platform::getPrimaryDisplaySize(screenWidth, screenHeight);
+    MathTools::CDimension outer;
+    GUI::Windows::getWindowSizeForClientSize(MathTools::CDimension(CLIENT_WIDTH, CLIENT_HEIGHT), outer,
+                                             attributes.getWindowStyle(), attributes.getExtendedWindowStyle(), false);
+    return MathTools::CRect(screenWidth / 2 - CLIENT_WIDTH / 2, screenHeight / 2 - CLIENT_HEIGHT / 2,
+                            outer.getWidth(), outer.getHeight());
+}
+
+int runMainWindow(const MathTools::CRect &area, GUI::Windows::CWindowAttributes &attributes)
+{
+    Basics::TCountedReference<Orvo::COrvoWindow> window(new Orvo::COrvoWindow(area));
+    window->intialiseWindow(&attributes, true);
+    CApplication::setMainWindow(window.get());
+    const int code = CApplication::runMessageLoop();
+    CApplication::setMainWindow(nullptr);
+    return code;
+}
+
+/** Runs the window; whatever escapes it is shown, and the program then ends with status 1. */
+int runGuarded(const MathTools::CRect &area, GUI::Windows::CWindowAttributes &attributes)
+{
+    try
+    {
+        return runMainWindow(area, attributes);
+    }
+    catch (const Exceptions::CException &exception)
+    {
+        Basics::CString text("Caught and exception. More details below\n\n");
+        text += exception.getErrorReason();
+        text += "\n\nIn the function\n\n";
+        text += exception.getFunctionName();
+        GUI::Windows::messageBox(text, EXCEPTION_TITLE, true);
+    }
+    catch (...)
+    {
+        GUI::Windows::messageBox("Caught an unknown exception!", EXCEPTION_TITLE, true);
+    }
+    CApplication::setMainWindow(nullptr);
+    return 1;
+}
+} // namespace
+
+int main()
+{
+    fillApplicationRecord();
+    Host::detectProcessorFeatures();
+    Application::startFramework();
+    int code = 1;
+    if (canOpenWindows())
+    {
+        GUI::Windows::CWindowAttributes attributes;
+        const MathTools::CRect area = describeMainWindow(attributes);
+        code = runGuarded(area, attributes);
+    }
+    Application::stopFramework();
+    return code;
+}
