@@ -19,7 +19,7 @@ void CCheckMenuItem::setStateImages(Graphics::CBaseImage *checked, Graphics::CBa
 
 Graphics::CBaseImage *CCheckMenuItem::getStateImage(bool highlighted) const
 {
-    if (highlighted)
+    if (highlighted && getHighlightedStateImage() != nullptr)
         return getHighlightedStateImage();
     return m_checked ? getCheckedImage() : getUncheckedImage();
 }

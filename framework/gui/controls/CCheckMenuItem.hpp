@@ -23,7 +23,7 @@ public:
     Graphics::CBaseImage *getCheckedImage() const { return m_checkedImage.get(); }
     Graphics::CBaseImage *getUncheckedImage() const { return m_uncheckedImage.get(); }
     Graphics::CBaseImage *getHighlightedStateImage() const { return m_highlightedImage.get(); }
-    /** The picture of the state the item is in, or the highlighted one while highlighted. */
+    /** The highlighted picture while highlighted, when there is one; else the picture of the item's state. */
     Graphics::CBaseImage *getStateImage(bool highlighted) const;
 
 private:

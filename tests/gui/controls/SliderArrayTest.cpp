@@ -155,8 +155,9 @@ TEST(CImageLabel, DrawsItsImageOrItsDefaultLookOrNothing)
     std::vector<unsigned char> pixels;
     for (int pixel = 0; pixel < 16; pixel++)
         pixels.insert(pixels.end(), {0, 200, 0, 255});
+    const std::string file = folder.write("green.tga", Corvane::Testing::targaFile(4, 4, pixels));
     Corvane::Basics::TCountedReference<Corvane::GUI::Graphics::CBaseImage> image(
-        new Corvane::GUI::Graphics::CTGAImage(folder.write("green.tga", Corvane::Testing::targaFile(4, 4, pixels)).c_str()));
+        new Corvane::GUI::Graphics::CTGAImage(file.c_str()));
     label->setPrimaryImage(image.get());
     DrawingCanvas pictured(40, 30);
     paint(window, pictured);
