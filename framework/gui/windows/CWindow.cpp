@@ -332,6 +332,19 @@ void CWindow::setInitialArea(const CRect &area)
     m_size = area.getDimension();
 }
 
+void CWindow::replaceControlRoot(std::unique_ptr<Controls::CControlRoot> root)
+{
+    if (!root)
+        return;
+    if (m_mouseListener == m_root.get())
+        m_mouseListener = root.get();
+    if (m_dropListener == m_root.get())
+        m_dropListener = root.get();
+    if (m_keyboardListener == m_root.get())
+        m_keyboardListener = root.get();
+    m_root = std::move(root);
+}
+
 void CWindow::setWindowPosition(const CPoint &position)
 {
     if (!m_platformWindow)

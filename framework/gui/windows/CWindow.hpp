@@ -157,6 +157,12 @@ public:
 protected:
     /** Sets the area the window will be made at; only before its platform window exists. */
     void setInitialArea(const MathTools::CRect &area);
+    /**
+     * Makes @p root the window's control root instead of the plain one it was built with, for a
+     * window whose content answers input in its own way. The new root takes over the roles (mouse,
+     * key and drop listener) that the old one had. Null changes nothing.
+     */
+    void replaceControlRoot(std::unique_ptr<Controls::CControlRoot> root);
 
 private:
     void paintPendingArea();

@@ -26,6 +26,14 @@ public:
     /** What a new record and PRESET_RESIZABLE give: the resizable style. */
     static constexpr std::uint32_t DEFAULT_STYLE = 0x00CF0008;
     static constexpr std::uint32_t EXTENDED_STYLE_ACCEPT_FILES = 16;
+    /** A popup: no frame, placed in screen coordinates; the platform layer makes it a menu window. */
+    static constexpr std::uint32_t STYLE_POPUP = 0x80000000;
+    /** Stays above every window that is not topmost. */
+    static constexpr std::uint32_t EXTENDED_STYLE_TOPMOST = 0x00000008;
+    /** Shown with the record's alpha as its opacity, where a compositor runs. */
+    static constexpr std::uint32_t EXTENDED_STYLE_LAYERED = 0x00080000;
+    /** Never takes the keyboard focus, not even when clicked. */
+    static constexpr std::uint32_t EXTENDED_STYLE_NO_ACTIVATE = 0x08000000;
 
     static constexpr long PRESET_RESIZABLE = 0;
     static constexpr long PRESET_FIXED_FRAME = 1;
