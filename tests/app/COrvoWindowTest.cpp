@@ -28,6 +28,7 @@ protected:
     OrvoWindowTest()
     {
         Application::CApplication::setApplicationPath(ORVO_RUNTIME_DIR);
+        GUI::Graphics::CFont::setDefaultFont(new GUI::Graphics::CFont("Arial", 8));
         GUI::Windows::setMessageBoxHandler([this](const Basics::CString &text, const Basics::CString &title,
                                                   GUI::Windows::EMessageBoxKind) {
             boxes.push_back(std::string(title.getString()) + ": " + text.getString());
@@ -39,7 +40,7 @@ protected:
     {
         window.reset(nullptr);
         GUI::Windows::setMessageBoxHandler(nullptr);
-        GUI::Graphics::CFont::getDefaultFont()->setPointSize(8);
+        GUI::Graphics::CFont::setDefaultFont(nullptr);
     }
 
     CCalculatorPanel &panel(EPanel which)
@@ -53,13 +54,13 @@ protected:
     /** Chooses @p item in the panel's combo box, as its menu window reports a click on it. */
     static void choose(CCalculatorPanel &in, CMenuItem *item)
     {
-        in.getChooser()->handleMenuSelection(GUI::Controls::CMenuEvent(item));
+        in.getChooser()->handleMenuSelection(GUI::Controls::CMenuEvent(item, in.getChooser()->getMenu()));
     }
 
     static CMenuItem *itemOf(CMenu *menu, long subMenu, long index)
     {
-        auto *sub = dynamic_cast<GUI::Controls::CSubMenuMenuItem *>(menu->getMenuItemAtIndex(subMenu));
-        return sub != nullptr ? sub->getSubMenu()->getMenuItemAtIndex(index) : nullptr;
+        auto *sub = dynamic_cast<GUI::Controls::CSubMenuMenuItem *>(menu->getMenuItem(subMenu));
+        return sub != nullptr ? sub->getSubMenu()->getMenuItem(index) : nullptr;
     }
 
     std::vector<std::string> boxes;
@@ -108,7 +109,7 @@ TEST_F(OrvoWindowTest, TheNoteMenuHoldsEveryNoteByOctave)
 {
     CCalculatorPanel &notes = panel(EPanel::NOTE_FREQUENCY);
     CMenu *menu = notes.getChooser()->getMenu();
-    EXPECT_STREQ("Octave #-1", menu->getMenuItemAtIndex(0)->getText().getString());
+    EXPECT_STREQ("Octave #-1", menu->getMenuItem(0)->getText().getString());
     CMenuItem *g9 = itemOf(menu, 10, 7);
     ASSERT_NE(nullptr, g9);
     EXPECT_STREQ("  G9  ", g9->getText().getString());

@@ -22,6 +22,7 @@ LiveCounts countsAfterFirstUse()
 {
     GUI::Windows::CCursor::getPredefinedCursor(GUI::Windows::CCursor::ARROW);
     Application::CApplication::getProductName();
+    Application::CApplication::getApplicationPath();
     GUI::Controls::CNameList().addName("makes the list's shared ownership policy");
     return LiveCounts();
 }
