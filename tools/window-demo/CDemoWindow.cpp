@@ -2,6 +2,7 @@
 
 #include "framework/gui/controls/CControlPanel.hpp"
 #include "framework/gui/windows/Dialogs.hpp"
+#include "tools/window-demo/CDivisionChooser.hpp"
 
 namespace Corvane::Demo
 {
@@ -51,6 +52,7 @@ CDemoWindow::CDemoWindow(const MathTools::CPoint &position) : CWindow(CRect(posi
     m_counter = new CClickCounter(panel, 3, CRect(136, 16, 120, 24));
     panel->addControl(m_counter);
     panel->addControl(new CTextLabel(panel, 4, CRect(16, 64, 256, 24), "Click the count, or press M."));
+    m_divisionChooser = addDivisionChooser(*panel, 104);
     describe(*getWindowAttributes());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/gui/controls/CComboBox.hpp"
 #include "framework/gui/controls/CTextLabel.hpp"
 #include "framework/gui/windows/CWindow.hpp"
 
@@ -20,8 +21,8 @@ private:
 };
 
 /**
- * The framework's demonstration window: a panel with labels and a click counter; M shows a
- * message box. End-to-end tests drive it under a real X server and compare its pixels with
+ * The framework's demonstration window: a panel with labels, a click counter and a tempo-division
+ * chooser; M shows a message box. End-to-end tests drive it under a real X server and compare its pixels with
  * drawOffscreen's.
  */
 class CDemoWindow : public GUI::Windows::CWindow
@@ -39,8 +40,10 @@ public:
 
     bool handleKeyboardHook(const Platform::SPlatformMessage &message) override;
     CClickCounter &getCounter() { return *m_counter; }
+    GUI::Controls::CComboBox &getDivisionChooser() { return *m_divisionChooser; }
 
 private:
     CClickCounter *m_counter;
+    GUI::Controls::CComboBox *m_divisionChooser;
 };
 } // namespace Corvane::Demo

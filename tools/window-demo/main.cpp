@@ -1,6 +1,7 @@
 // The framework's demonstration window. With --render-count N FILE it opens nothing and writes
-// the click counter's pixels, as the window draws them after N clicks, to FILE as raw RGB: the
-// end-to-end tests compare that with a screenshot of the real window.
+// the click counter's pixels, as the window draws them after N clicks, to FILE as raw RGB; with
+// --render-division NAME FILE, the division chooser's pixels once NAME is chosen. The end-to-end
+// tests compare those with screenshots of the real window.
 #include "framework/application/CApplication.hpp"
 #include "framework/application/FrameworkLifetime.hpp"
 #include "framework/basics/CException.hpp"
@@ -16,12 +17,16 @@ using namespace Corvane;
 
 namespace
 {
-int renderCount(long count, const char *file)
+/**
+ * Draws a demo window offscreen after @p prepare has set it up, writes the pixels of the control
+ * that prepare answers to @p file as raw RGB, and prints that control's area as WxH+X+Y.
+ */
+template <class Prepare> int renderControl(Prepare prepare, const char *file)
 {
     Basics::TCountedReference<Demo::CDemoWindow> window(new Demo::CDemoWindow(MathTools::CPoint()));
-    window->getCounter().setCount(count);
+    const GUI::Controls::IControl &control = prepare(*window);
     window->drawOffscreen(window->getWindowArea());
-    const MathTools::CRect &area = window->getCounter().getWindowArea();
+    const MathTools::CRect &area = control.getWindowArea();
     std::printf("%lix%li+%li+%li\n", area.getWidth(), area.getHeight(), area.getLeft(), area.getTop());
     std::FILE *out = std::fopen(file, "wb");
     if (out == nullptr)
@@ -35,6 +40,15 @@ int renderCount(long count, const char *file)
             std::fwrite(rgb, 1, sizeof rgb, out);
         }
     return std::fclose(out) == 0 ? 0 : 1;
+}
+
+/** renderControl inside the framework's start and stop. */
+template <class Prepare> int render(Prepare prepare, const char *file)
+{
+    Application::startFramework();
+    const int code = renderControl(prepare, file);
+    Application::stopFramework();
+    return code;
 }
 
 MathTools::CPoint centredOnScreen()
@@ -60,12 +74,15 @@ int run()
 int main(int argc, char **argv)
 {
     if (argc == 4 && std::strcmp(argv[1], "--render-count") == 0)
-    {
-        Application::startFramework();
-        const int code = renderCount(std::atol(argv[2]), argv[3]);
-        Application::stopFramework();
-        return code;
-    }
+        return render([argv](Demo::CDemoWindow &window) -> const GUI::Controls::IControl & {
+            window.getCounter().setCount(std::atol(argv[2]));
+            return window.getCounter();
+        }, argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "--render-division") == 0)
+        return render([argv](Demo::CDemoWindow &window) -> const GUI::Controls::IControl & {
+            window.getDivisionChooser().setText(argv[2]);
+            return window.getDivisionChooser();
+        }, argv[3]);
     Application::CApplication::setProductName("Corvane demo");
     Application::CApplication::initialiseApplication();
     Application::startFramework();
