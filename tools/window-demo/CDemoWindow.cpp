@@ -2,6 +2,7 @@
 
 #include "framework/gui/controls/CControlPanel.hpp"
 #include "framework/gui/windows/Dialogs.hpp"
+#include "tools/window-demo/CDivisionChooser.hpp"
 
 namespace Corvane::Demo
 {
@@ -45,7 +46,7 @@ void CClickCounter::setCount(long count)
 CDemoWindow::CDemoWindow(const MathTools::CPoint &position) : CWindow(CRect(position, MathTools::CDimension(WIDTH, HEIGHT)))
 {
     GUI::Controls::IControlRoot *root = getControlRoot();
-    auto *panel = new CControlPanel(this, root, 1, CRect(16, 16, 288, 148), nullptr);
+    auto *panel = new CControlPanel(this, root, 1, CRect(16, 16, 288, 188), nullptr);
     panel->setDefaultControlDrawing(true);
     panel->setColours(PANEL_FACE, PANEL_FRAME);
     root->addControl(panel);
@@ -61,6 +62,7 @@ CDemoWindow::CDemoWindow(const MathTools::CPoint &position) : CWindow(CRect(posi
     m_edit->setPopupAlignment(1);
     panel->addControl(m_edit);
     panel->addControl(m_committed);
+    m_divisionChooser = addDivisionChooser(*panel, 144);
     describe(*getWindowAttributes());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/gui/controls/CComboBox.hpp"
 #include "framework/gui/controls/CTextEdit.hpp"
 #include "framework/gui/controls/CTextLabel.hpp"
 #include "framework/gui/windows/CWindow.hpp"
@@ -22,15 +23,16 @@ private:
 };
 
 /**
- * The framework's demonstration window: a panel with labels, a click counter, and a text edit
- * whose committed text a label beside it shows; M shows a message box while no edit is open.
- * End-to-end tests drive it under a real X server and compare its pixels with drawOffscreen's.
+ * The framework's demonstration window: a panel with labels, a click counter, a text edit whose
+ * committed text a label beside it shows, and a tempo-division chooser; M shows a message box
+ * while no edit is open. End-to-end tests drive it under a real X server and compare its pixels
+ * with drawOffscreen's.
  */
 class CDemoWindow : public GUI::Windows::CWindow
 {
 public:
     static constexpr long WIDTH = 320;
-    static constexpr long HEIGHT = 180;
+    static constexpr long HEIGHT = 220;
     static constexpr const char *TITLE = "Corvane demo";
     static constexpr const char *MESSAGE_TITLE = "Corvane demo message";
 
@@ -43,10 +45,12 @@ public:
     CClickCounter &getCounter() { return *m_counter; }
     GUI::Controls::CTextEdit &getEdit() { return *m_edit; }
     CCommittedTextLabel &getCommittedText() { return *m_committed; }
+    GUI::Controls::CComboBox &getDivisionChooser() { return *m_divisionChooser; }
 
 private:
     CClickCounter *m_counter;
     GUI::Controls::CTextEdit *m_edit;
     CCommittedTextLabel *m_committed;
+    GUI::Controls::CComboBox *m_divisionChooser;
 };
 } // namespace Corvane::Demo

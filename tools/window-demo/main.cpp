@@ -1,7 +1,9 @@
 // The framework's demonstration window. With --render-count N FILE it opens nothing and writes
 // the click counter's pixels, as the window draws them after N clicks, to FILE as raw RGB; with
-// --render-text TEXT FILE, those of the label that shows TEXT once it was committed in the edit.
-// The end-to-end tests compare that with a screenshot of the real window.
+// --render-division NAME FILE, the division chooser's pixels once NAME is chosen; with
+// --render-text TEXT FILE, first the edit's area, then the pixels of the label that shows TEXT
+// once it was committed in the edit. The end-to-end tests compare those with screenshots of the
+// real window.
 #include "framework/application/CApplication.hpp"
 #include "framework/application/FrameworkLifetime.hpp"
 #include "framework/basics/CException.hpp"
@@ -17,25 +19,24 @@ using namespace Corvane;
 
 namespace
 {
-/** Prints @p control's area in the window as WxH+X+Y, the form of a crop. */
-void printArea(const GUI::Controls::IControl &control)
+/**
+ * Draws a demo window offscreen after @p prepare has set it up, writes the pixels of the control
+ * that prepare answers to @p file as raw RGB, and prints that control's area as WxH+X+Y.
+ */
+template <class Prepare> int renderControl(Prepare prepare, const char *file)
 {
+    Basics::TCountedReference<Demo::CDemoWindow> window(new Demo::CDemoWindow(MathTools::CPoint()));
+    const GUI::Controls::IControl &control = prepare(*window);
+    window->drawOffscreen(window->getWindowArea());
     const MathTools::CRect &area = control.getWindowArea();
     std::printf("%lix%li+%li+%li\n", area.getWidth(), area.getHeight(), area.getLeft(), area.getTop());
-}
-
-/** Writes @p control's pixels, as the whole window draws them, to @p file as raw RGB. */
-int renderControl(Demo::CDemoWindow &window, const GUI::Controls::IControl &control, const char *file)
-{
-    window.drawOffscreen(window.getWindowArea());
-    const MathTools::CRect &area = control.getWindowArea();
     std::FILE *out = std::fopen(file, "wb");
     if (out == nullptr)
         return 1;
     for (long y = area.getTop(); y < area.getBottom(); y++)
         for (long x = area.getLeft(); x < area.getRight(); x++)
         {
-            const std::uint32_t pixel = window.getOffscreenPicture().getPixel(x, y);
+            const std::uint32_t pixel = window->getOffscreenPicture().getPixel(x, y);
             const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16), static_cast<unsigned char>(pixel >> 8),
                                           static_cast<unsigned char>(pixel)};
             std::fwrite(rgb, 1, sizeof rgb, out);
@@ -43,22 +44,13 @@ int renderControl(Demo::CDemoWindow &window, const GUI::Controls::IControl &cont
     return std::fclose(out) == 0 ? 0 : 1;
 }
 
-int renderCount(long count, const char *file)
+/** renderControl inside the framework's start and stop. */
+template <class Prepare> int render(Prepare prepare, const char *file)
 {
-    Basics::TCountedReference<Demo::CDemoWindow> window(new Demo::CDemoWindow(MathTools::CPoint()));
-    window->getCounter().setCount(count);
-    printArea(window->getCounter());
-    return renderControl(*window, window->getCounter(), file);
-}
-
-/** Prints the area of the label that shows committed text, then the edit's, and writes the label's pixels. */
-int renderText(const char *text, const char *file)
-{
-    Basics::TCountedReference<Demo::CDemoWindow> window(new Demo::CDemoWindow(MathTools::CPoint()));
-    window->getCommittedText().setText(text);
-    printArea(window->getCommittedText());
-    printArea(window->getEdit());
-    return renderControl(*window, window->getCommittedText(), file);
+    Application::startFramework();
+    const int code = renderControl(prepare, file);
+    Application::stopFramework();
+    return code;
 }
 
 MathTools::CPoint centredOnScreen()
@@ -83,14 +75,23 @@ int run()
 
 int main(int argc, char **argv)
 {
-    const bool renderingCount = argc == 4 && std::strcmp(argv[1], "--render-count") == 0;
-    if (renderingCount || (argc == 4 && std::strcmp(argv[1], "--render-text") == 0))
-    {
-        Application::startFramework();
-        const int code = renderingCount ? renderCount(std::atol(argv[2]), argv[3]) : renderText(argv[2], argv[3]);
-        Application::stopFramework();
-        return code;
-    }
+    if (argc == 4 && std::strcmp(argv[1], "--render-count") == 0)
+        return render([argv](Demo::CDemoWindow &window) -> const GUI::Controls::IControl & {
+            window.getCounter().setCount(std::atol(argv[2]));
+            return window.getCounter();
+        }, argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "--render-text") == 0)
+        return render([argv](Demo::CDemoWindow &window) -> const GUI::Controls::IControl & {
+            const MathTools::CRect &edit = window.getEdit().getWindowArea();
+            std::printf("%lix%li+%li+%li\n", edit.getWidth(), edit.getHeight(), edit.getLeft(), edit.getTop());
+            window.getCommittedText().setText(argv[2]);
+            return window.getCommittedText();
+        }, argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "--render-division") == 0)
+        return render([argv](Demo::CDemoWindow &window) -> const GUI::Controls::IControl & {
+            window.getDivisionChooser().setText(argv[2]);
+            return window.getDivisionChooser();
+        }, argv[3]);
     Application::CApplication::setProductName("Corvane demo");
     Application::CApplication::initialiseApplication();
     Application::startFramework();

@@ -1,5 +1,6 @@
 #include "framework/gui/controls/CMenuWindow.hpp"
 
+#include "framework/gui/controls/CControlRoot.hpp"
 #include "framework/gui/controls/CMenuEvent.hpp"
 #include "framework/gui/controls/CMenuItemDisplay.hpp"
 #include "framework/gui/controls/CMenuRoot.hpp"
@@ -175,21 +176,16 @@ void CMenuWindow::openSubMenu(long index, bool highlightFirst)
     auto *item = row != nullptr ? dynamic_cast<CSubMenuMenuItem *>(row->getMenuItem()) : nullptr;
     if (item == nullptr)
         return;
-    if (m_subMenuWindow && m_subMenuRow == index)
+    if (CMenuWindow *open = getSubMenuWindow(); open != nullptr && m_subMenuRow == index)
     {
-        if (highlightFirst && m_subMenuWindow->getMenuRoot().getHighlightedIndex() < 0)
-            m_subMenuWindow->getMenuRoot().highlightFirstItem();
+        if (highlightFirst && open->getMenuRoot().getHighlightedIndex() < 0)
+            open->getMenuRoot().highlightFirstItem();
         return;
     }
     closeSubMenu();
     m_keepOpen = true;
-    m_subMenuWindow.reset(
-        new CMenuWindow(CRect(0, 0, 10, 10), getWindowAttributes(), item->getSubMenu(), m_pictureFlag, this));
+    CMenuWindow &child = prepareChild(*item->getSubMenu());
     m_subMenuRow = index;
-    CMenuWindow &child = *m_subMenuWindow;
-    child.setParentMenuWindow(this);
-    child.setFont(m_menuRoot->getFont());
-    child.setMenuColours(m_menuRoot->getMenuColours());
     if (highlightFirst)
         child.getMenuRoot().highlightFirstItem();
     const CPoint &position = getWindowPosition();
@@ -198,9 +194,31 @@ void CMenuWindow::openSubMenu(long index, bool highlightFirst)
     m_keepOpen = false;
 }
 
+CMenuWindow &CMenuWindow::prepareChild(CMenu &menu)
+{
+    if (!m_subMenuWindow)
+    {
+        m_subMenuWindow.reset(new CMenuWindow(CRect(0, 0, 10, 10), getWindowAttributes(), &menu, m_pictureFlag, this));
+        m_subMenuWindow->setParentMenuWindow(this);
+    }
+    else
+        m_subMenuWindow->setMenu(&menu);
+    CMenuWindow &child = *m_subMenuWindow;
+    if (child.getMenuRoot().getFont() != m_menuRoot->getFont())
+        child.setFont(m_menuRoot->getFont());
+    child.setMenuColours(m_menuRoot->getMenuColours());
+    return child;
+}
+
+CMenuWindow *CMenuWindow::getSubMenuWindow() const
+{
+    return m_subMenuWindow && m_subMenuWindow->isMenuShown() ? m_subMenuWindow.get() : nullptr;
+}
+
 void CMenuWindow::closeSubMenu()
 {
-    m_subMenuWindow.reset(nullptr);
+    if (m_subMenuWindow)
+        m_subMenuWindow->closeQuietly();
     m_subMenuRow = -1;
 }
 
@@ -233,7 +251,7 @@ void CMenuWindow::windowLostFocus(Windows::IWindow *)
 
 bool CMenuWindow::holdsPress(const Windows::IWindow &window, const CPoint &) const
 {
-    for (const CMenuWindow *member = this; member != nullptr; member = member->m_subMenuWindow.get())
+    for (const CMenuWindow *member = this; member != nullptr; member = member->getSubMenuWindow())
         if (member == &window)
             return true;
     return false;
@@ -245,8 +263,24 @@ bool CMenuWindow::dismissPopup()
     return true;
 }
 
+bool CMenuWindow::isPointerElsewhere() const
+{
+    Platform::SPoint pointer;
+    CRect client;
+    if (!Platform::getPlatformDriver().getPointerPosition(pointer) || !getClientAreaOnScreen(client))
+        return false;
+    const CRect lastPixels(client.getLeft(), client.getTop(), client.getWidth() - 1, client.getHeight() - 1);
+    return !CControlRoot::holdsPoint(lastPixels, CPoint(pointer.x, pointer.y));
+}
+
 void CMenuWindow::handleMessage(const Platform::SPlatformMessage &message)
 {
+    // Leaving a window, the platform reports a last movement at the point of leaving, pulled onto
+    // the window's edge: after a jump across the menu it would land on some other row and open
+    // the wrong sub-menu. A movement to where the pointer no longer is goes no further.
+    if (message.kind == Platform::EMessageKind::MOUSE_MOVE && !Windows::CMouse::isMouseCaptured() &&
+        isPointerElsewhere())
+        return;
     // A choice made here releases this window (a child) or lets its owner do so.
     const Basics::TCountedReference<CMenuWindow> keepAlive(this);
     CWindow::handleMessage(message);

@@ -17,7 +17,10 @@ class CMenuRoot;
  *
  * Resting the pointer on a sub-menu item opens a child menu window at this window's right edge,
  * level with the item; this window owns the child and listens to it, so a choice anywhere in the
- * chain closes every window of it and reaches this window's listener once. While a chain is open,
+ * chain closes every window of it and reaches this window's listener once. A closed child is
+ * hidden and shows the next sub-menu, rather than being destroyed: making a platform window costs
+ * tens of milliseconds, and SDL (2.26, on X11) may still be sending a wake-up message to a window
+ * it made last when the program destroys it, which ends the program with an X error. While a chain is open,
  * a press anywhere else in the program, or the program losing the focus, closes the chain (the
  * press goes no further), and the keys go to the innermost window: Up and Down move the
  * highlight, Right or Enter open a sub-menu, Enter chooses, Left and Escape close a window.
@@ -64,13 +67,13 @@ public:
     void setMinimumWidth(long width);
     void setParentMenuWindow(CMenuWindow *parent) { m_parentMenuWindow = parent; }
     CMenuWindow *getParentMenuWindow() const { return m_parentMenuWindow; }
-    /** The open child, or null. */
-    CMenuWindow *getSubMenuWindow() const { return m_subMenuWindow.get(); }
+    /** The child while it is shown, or null. */
+    CMenuWindow *getSubMenuWindow() const;
     CMenuRoot &getMenuRoot() const { return *m_menuRoot; }
 
     /** Opens the sub-menu of row @p index as a child window; with @p highlightFirst, its first item is highlighted. */
     void openSubMenu(long index, bool highlightFirst);
-    /** Closes and releases the child window, if any. */
+    /** Hides the child window, if any, without telling anyone. */
     void closeSubMenu();
     /** Left or Escape: a child closes itself; the top window closes only on Escape, without a choice. */
     void closeFromKeyboard(bool escape);
@@ -97,11 +100,16 @@ private:
     MathTools::CRect keepOnScreen(MathTools::CRect area);
     /** Closes the child and hides this window without telling the listener. */
     void closeQuietly();
+    /** The child window (made on first use) set up to show @p menu in this window's font and colours. */
+    CMenuWindow &prepareChild(CMenu &menu);
+    /** Whether the pointer is known to be outside the window now. */
+    bool isPointerElsewhere() const;
 
     CMenuRoot *m_menuRoot;
     IMenuListener *m_listener;
+    /** The child window, hidden while no sub-menu is open. */
     Basics::TCountedReference<CMenuWindow> m_subMenuWindow;
-    /** The row whose sub-menu the child shows. */
+    /** The row whose sub-menu the child shows; -1 while it is hidden. */
     long m_subMenuRow = -1;
     CMenuWindow *m_parentMenuWindow = nullptr;
     bool m_keepOpen = false;

@@ -126,16 +126,37 @@ TEST_F(MenuWindow, RestingOnASubMenuRowOpensItAtTheRightEdgeLevelWithTheRow)
     moveTo(*child, rowPoint(*child, 3));
     EXPECT_EQ(rootOf(*child).getHighlightedIndex(), 3);
 
-    moveTo(top, rowPoint(top, 2)); // "Dotted" replaces the child
-    ASSERT_NE(top.getSubMenuWindow(), nullptr);
-    EXPECT_EQ(rootOf(*top.getSubMenuWindow()).getDisplay(0)->getMenuItem()->getText(), "64D");
-    EXPECT_EQ(driver.getWindows().size(), 3u) << "the Triplet window is gone";
+    moveTo(top, rowPoint(top, 2)); // "Dotted" in place of "Triplet"
+    ASSERT_EQ(top.getSubMenuWindow(), child) << "the child window shows the next sub-menu";
+    EXPECT_EQ(rootOf(*child).getDisplay(0)->getMenuItem()->getText(), "64D");
+    EXPECT_EQ(rootOf(*child).getHighlightedIndex(), -1);
+    EXPECT_EQ(child->getWindowPosition(), CPoint(120 + top.getWindowSize().getWidth(), 150 + 2 * rowHeight(top)));
+    EXPECT_EQ(driver.getWindows().size(), 3u);
+    moveTo(top, rowPoint(top, 0));
+    EXPECT_EQ(rootOf(*child).getDisplay(0)->getMenuItem()->getText(), "64");
 
     release(top, rowPoint(top, 2));
     press(top, rowPoint(top, 2));
     release(top, rowPoint(top, 2));
     EXPECT_TRUE(top.isMenuShown()) << "a click on a sub-menu row chooses nothing";
     EXPECT_TRUE(recorder.chosenIds.empty());
+}
+
+TEST_F(MenuWindow, IgnoresAMovementReportedWhereThePointerNoLongerIs)
+{
+    clickComboBox();
+    CMenuWindow &top = menuWindow();
+    moveTo(top, rowPoint(top, 1));
+    CMenuWindow *child = top.getSubMenuWindow();
+    ASSERT_NE(child, nullptr);
+    // The pointer jumps into the sub-menu; the menu hears of the point where it left, on its last row.
+    moveTo(*child, rowPoint(*child, 9));
+    const CPoint edge(top.getWindowSize().getWidth() - 1, top.getWindowSize().getHeight() - 1);
+    deliver(top, mouse(EMessageKind::MOUSE_MOVE, static_cast<int>(edge.getXPosition()),
+                       static_cast<int>(edge.getYPosition())));
+    EXPECT_EQ(rootOf(top).getHighlightedIndex(), 1);
+    EXPECT_EQ(top.getSubMenuWindow(), child);
+    EXPECT_EQ(rootOf(*child).getHighlightedIndex(), 9);
 }
 
 TEST_F(MenuWindow, AChoiceInASubMenuClosesTheChainAndReachesTheComboBoxOnce)
@@ -149,8 +170,8 @@ TEST_F(MenuWindow, AChoiceInASubMenuClosesTheChainAndReachesTheComboBoxOnce)
     EXPECT_EQ(comboBox->getSelectedItem()->getText(), "1/8T");
     EXPECT_FALSE(comboBox->isPressed());
     EXPECT_FALSE(menuWindow().isMenuShown());
+    EXPECT_FALSE(child.isMenuShown());
     EXPECT_EQ(menuWindow().getSubMenuWindow(), nullptr);
-    EXPECT_EQ(driver.getWindows().size(), 2u) << "the sub-menu's window is destroyed";
     EXPECT_EQ(rootOf(menuWindow()).getHighlightedIndex(), -1);
     EXPECT_EQ(CWindow::getHookWindow(), mainWindow.get());
 
