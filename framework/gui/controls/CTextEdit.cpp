@@ -192,9 +192,11 @@ void CTextEdit::handleLeftButtonUp(CMouseEvent &)
 
 void CTextEdit::handleDoubleClick(CMouseEvent &event)
 {
+    // A second quick click on a closed single-click edit (one that was just committed, say) is
+    // still the press that opens it.
     if (m_box)
         m_box->handleDoubleClick(getPositionInBox(event));
-    else if (m_editable && !m_singleClick)
+    else if (m_singleClick || m_editable)
         startEditing();
 }
 

@@ -281,6 +281,9 @@ TEST_F(TextEditTest, WhatOpensTheBoxFollowsSingleClickAndEditable)
     first->setEditable(false);
     click(40, 50);
     EXPECT_NE(nullptr, first->getEditBox());
+    press(Platform::KEY_RETURN);
+    doubleClick();
+    EXPECT_NE(nullptr, first->getEditBox()) << "a quick second click on a just-committed edit opens it again";
 }
 
 TEST_F(TextEditTest, TheLimitCountsCharactersAndEverythingTypedIsCommitted)
