@@ -273,6 +273,13 @@ std::uintptr_t CSdlDriver::getTimerKey(const CSdlWindow &window, long id) const
 bool CSdlDriver::handleEvent(const SDL_Event &event)
 {
     const CDropDataRelease release(event);
+    // SDL turns SIGTERM and SIGINT into this: the program is asked to end, as a session's logout
+    // or a `kill` asks, and ends its message loop as when its main window closes.
+    if (event.type == SDL_QUIT)
+    {
+        postQuit(0);
+        return false;
+    }
     STranslationContext context;
     context.scale = getScale();
     context.modifierState = static_cast<std::uint16_t>(SDL_GetModState());
