@@ -8,6 +8,7 @@
 #include <csignal>
 #include <fstream>
 #include <sched.h>
+#include <unistd.h>
 
 using Corvane::WindowBench::CChildProcess;
 
@@ -20,6 +21,31 @@ std::string endOf(CChildProcess &child)
     while (!child.hasEnded(how))
         sched_yield();
     return how;
+}
+
+/** Whether process @p pid runs (it is neither gone nor a zombie waiting for its parent). */
+bool isRunning(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    return std::getline(stat, line) && line.substr(line.rfind(')') + 2, 1) != "Z";
+}
+
+/** Whether process @p pid ends, given a while (the one who reaps it may be slow). */
+bool ends(pid_t pid)
+{
+    for (int check = 0; check < 2000 && isRunning(pid); check++)
+        usleep(5000);
+    return !isRunning(pid);
+}
+
+/** What @p child wrote so far (without the heading). */
+std::string outputOf(const CChildProcess &child)
+{
+    testing::internal::CaptureStderr();
+    child.showOutput("output:");
+    const std::string output = testing::internal::GetCapturedStderr();
+    return output.empty() ? output : output.substr(output.find('\n') + 1);
 }
 
 /** Whether process @p pid ignores SIGTERM, from the ignored-signal mask in its status. */
@@ -90,4 +116,18 @@ TEST(CChildProcess, StopsAndReapsAProgramThatWouldRunOn)
     }
     EXPECT_EQ(kill(pid, 0), -1);
     EXPECT_EQ(errno, ESRCH);
+}
+
+TEST(CChildProcess, StopsWhatTheProgramStartedToo)
+{
+    CChildProcess wrapper;
+    std::string problem;
+    ASSERT_TRUE(wrapper.start({"sh", "-c", "sleep 1000 & echo $!; wait"}, problem)) << problem;
+    std::string output;
+    while ((output = outputOf(wrapper)).find('\n') == std::string::npos)
+        sched_yield();
+    const pid_t sleeper = static_cast<pid_t>(std::stol(output));
+    ASSERT_TRUE(isRunning(sleeper));
+    wrapper.stop();
+    EXPECT_TRUE(ends(sleeper)) << "the program's own child is stopped with it";
 }

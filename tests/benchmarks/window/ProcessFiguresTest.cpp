@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <csignal>
 #include <mutex>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -22,11 +23,52 @@ TEST(ProcessFigures, ReadsTicksAfterTheProgramName)
     ASSERT_TRUE(ticksFromStat(stat, ticks));
     EXPECT_EQ(ticks, 22);
 
-    for (const char *wrong : {"", "4242 no-parentheses S 1", "4242 (x) S 1 2 3", "4242 (x) S 1 2 3 4 5 6 7 8 9 10 -1 2"})
+    for (const char *wrong :
+         {"", "4242 no-parentheses S 1", "4242 (x) S 1 2 3", "4242 (x) S 1 2 3 4 5 6 7 8 9 10 -1 2"})
     {
         ticks = 99;
         EXPECT_FALSE(ticksFromStat(wrong, ticks)) << wrong;
     }
+}
+
+TEST(ProcessFigures, FollowsAProcessFamilyUpwards)
+{
+    pid_t parent = 0;
+    ASSERT_TRUE(parentFromStat("77 (sh) -c) S 12 77 77 0", parent));
+    EXPECT_EQ(parent, 12);
+    EXPECT_FALSE(parentFromStat("77 (sh) S", parent));
+
+    const pid_t self = getpid();
+    EXPECT_TRUE(isInFamilyOf(self, self));
+    EXPECT_TRUE(isInFamilyOf(self, getppid()));
+    EXPECT_FALSE(isInFamilyOf(getppid(), self)) << "a parent is not in its child's family";
+
+    // A grandchild, as a program started through a wrapper would be.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+    {
+        const pid_t grandchild = fork();
+        if (grandchild == 0)
+        {
+            const pid_t own = getpid();
+            [[maybe_unused]] const ssize_t written = write(ready[1], &own, sizeof own);
+            pause();
+        }
+        waitpid(grandchild, nullptr, 0);
+        _exit(0);
+    }
+    pid_t grandchild = 0;
+    ASSERT_EQ(read(ready[0], &grandchild, sizeof grandchild), static_cast<ssize_t>(sizeof grandchild));
+    EXPECT_TRUE(isInFamilyOf(grandchild, child));
+    EXPECT_TRUE(isInFamilyOf(grandchild, self));
+    EXPECT_FALSE(isInFamilyOf(child, grandchild));
+    kill(grandchild, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
 }
 
 TEST(ProcessFigures, ReadsStatusLinesByTheirWholeName)
@@ -111,28 +153,27 @@ TEST(ProcessFigures, AGoneProcessHasNoFigures)
     EXPECT_EQ(use.ticks, 7);
 }
 
-TEST(CWindowMatcher, KnowsTheProgramByItsPidOrByANewIdBlock)
+TEST(CWindowMatcher, KnowsTheProgramByItsProcessOrByANewIdBlock)
 {
     constexpr unsigned long MASK = 0x1FFFFF;
     CWindowMatcher matcher(MASK);
-    matcher.addForeign(0x200000);  // the window manager's check window
-    matcher.addForeign(0x800123);  // a frame of another program
-    matcher.addForeign(0xa00000);  // this tool's own block
-    matcher.setProgram(4242);
+    matcher.addForeign(0x200000); // the window manager's check window
+    matcher.addForeign(0x800123); // a frame of another program
+    matcher.addForeign(0xa00000); // this tool's own block
 
-    EXPECT_TRUE(matcher.matches(0x600001, 4242));
-    EXPECT_FALSE(matcher.matches(0x600001, 4243)) << "a window naming another process is not the program's";
-    EXPECT_TRUE(matcher.matches(0x200001, 4242)) << "a named pid wins over the block";
+    EXPECT_TRUE(matcher.matches(0x600001, ENamedProcess::PROGRAM));
+    EXPECT_FALSE(matcher.matches(0x600001, ENamedProcess::OTHER)) << "a window naming another process";
+    EXPECT_TRUE(matcher.matches(0x200001, ENamedProcess::PROGRAM)) << "the named process wins over the block";
 
-    EXPECT_TRUE(matcher.matches(0x600015, 0)) << "an unnamed window of a new block";
-    EXPECT_TRUE(matcher.matches(0xc00000, 0));
-    EXPECT_FALSE(matcher.matches(0x2002e3, 0)) << "a frame the window manager made";
-    EXPECT_FALSE(matcher.matches(0x9fffff, 0)) << "same block as 0x800123";
-    EXPECT_FALSE(matcher.matches(0xa00005, 0));
-    EXPECT_FALSE(matcher.matches(0x00050d, 0)) << "the server's own root window";
+    EXPECT_TRUE(matcher.matches(0x600015, ENamedProcess::NONE)) << "an unnamed window of a new block";
+    EXPECT_TRUE(matcher.matches(0xc00000, ENamedProcess::NONE));
+    EXPECT_FALSE(matcher.matches(0x2002e3, ENamedProcess::NONE)) << "a frame the window manager made";
+    EXPECT_FALSE(matcher.matches(0x9fffff, ENamedProcess::NONE)) << "same block as 0x800123";
+    EXPECT_FALSE(matcher.matches(0xa00005, ENamedProcess::NONE));
+    EXPECT_FALSE(matcher.matches(0x00050d, ENamedProcess::NONE)) << "the server's own root window";
 
     CWindowMatcher narrow(0xFFFFF);
     narrow.addForeign(0x200000);
-    EXPECT_TRUE(narrow.matches(0x300000, 0)) << "with a smaller mask 0x300000 starts its own block";
-    EXPECT_FALSE(matcher.matches(0x300000, 0)) << "with 0x1FFFFF it lies in the window manager's";
+    EXPECT_TRUE(narrow.matches(0x300000, ENamedProcess::NONE)) << "with a smaller mask 0x300000 starts its own block";
+    EXPECT_FALSE(matcher.matches(0x300000, ENamedProcess::NONE)) << "with 0x1FFFFF it lies in the window manager's";
 }

@@ -21,9 +21,17 @@ void sleepMilliseconds(int milliseconds)
     nanosleep(&pause, nullptr);
 }
 
-/** Runs in the forked child: only calls that are safe between fork and exec. */
+/**
+ * Runs in the forked child: only calls that are safe between fork and exec. The program gets a
+ * process group of its own, so that whatever it starts in turn is stopped with it, and no
+ * terminal input.
+ */
 [[noreturn]] void execute(char *const *argv, int outputFd, int errorPipe)
 {
+    setpgid(0, 0);
+    const int nothing = open("/dev/null", O_RDONLY);
+    if (nothing >= 0)
+        dup2(nothing, STDIN_FILENO);
     if (outputFd >= 0)
     {
         dup2(outputFd, STDOUT_FILENO);
@@ -84,6 +92,8 @@ bool CChildProcess::start(const std::vector<std::string> &command, std::string &
     if (m_pid == 0)
         execute(argv.data(), m_output != nullptr ? fileno(m_output) : -1, errorPipe[1]);
     const int forkError = errno;
+    if (m_pid > 0)
+        setpgid(m_pid, m_pid); // also here, so that the group exists whichever side runs first
     close(errorPipe[1]);
     const int execError = m_pid > 0 ? readExecError(errorPipe[0]) : forkError;
     close(errorPipe[0]);
@@ -110,19 +120,19 @@ void CChildProcess::stop()
 {
     if (m_pid <= 0)
         return;
-    kill(m_pid, SIGTERM);
+    kill(-m_pid, SIGTERM);
     int status = 0;
-    for (int waited = 0; waited < GRACE_MILLISECONDS; waited += CHECK_MILLISECONDS)
+    bool ended = false;
+    for (int waited = 0; waited < GRACE_MILLISECONDS && !ended; waited += CHECK_MILLISECONDS)
     {
-        if (waitpid(m_pid, &status, WNOHANG) == m_pid)
-        {
-            m_pid = -1;
-            return;
-        }
-        sleepMilliseconds(CHECK_MILLISECONDS);
+        ended = waitpid(m_pid, &status, WNOHANG) == m_pid;
+        if (!ended)
+            sleepMilliseconds(CHECK_MILLISECONDS);
     }
-    kill(m_pid, SIGKILL);
-    waitpid(m_pid, &status, 0);
+    // Whatever is left of the group (the program itself, or what it started and left behind) goes now.
+    kill(-m_pid, SIGKILL);
+    if (!ended)
+        waitpid(m_pid, &status, 0);
     m_pid = -1;
 }
 

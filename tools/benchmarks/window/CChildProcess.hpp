@@ -8,10 +8,10 @@
 namespace Corvane::WindowBench
 {
 /**
- * A program the tool runs and watches. It is started with fork and exec, never through a shell;
- * its standard output and error go to a scratch file that is shown only when something went
- * wrong, so that a program's chatter does not break up the tool's figures. Whatever happens, the
- * program is stopped and reaped when the object goes.
+ * A program the tool runs and watches, in a process group of its own. It is started with fork
+ * and exec, never through a shell; its standard output and error go to a scratch file that is
+ * shown only when something went wrong, so that a program's chatter does not break up the
+ * tool's figures. Whatever happens, the program is stopped and reaped when the object goes.
  */
 class CChildProcess
 {
@@ -35,7 +35,10 @@ public:
     /** Whether the program has ended by itself; then @p how says how ("exited with status 1"). */
     bool hasEnded(std::string &how);
 
-    /** Asks the program to end (SIGTERM), forces it after a grace period (SIGKILL), and reaps it. */
+    /**
+     * Asks the program and all it started to end (SIGTERM), forces them after a grace period
+     * (SIGKILL), and reaps the program.
+     */
     void stop();
 
     /** Copies what the program wrote so far, if anything, to standard error under @p heading. */

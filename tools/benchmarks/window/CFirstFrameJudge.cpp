@@ -1,10 +1,12 @@
 #include "tools/benchmarks/window/CFirstFrameJudge.hpp"
 
+#include "tools/benchmarks/window/ProcessFigures.hpp"
+
 namespace Corvane::WindowBench
 {
-bool CFirstFrameJudge::isFirstFrame(const SRepaint &repaint, TTime &painted)
+bool CFirstFrameJudge::isFirstFrame(const SRepaint &repaint, TTime &painted, pid_t &painter)
 {
-    if (repaint.area.isEmpty() || !isProgramWindow(repaint.window))
+    if (repaint.area.isEmpty() || (painter = painterOf(repaint.window)) == 0)
         return false;
     const SReadBack picture = m_session.readBack(repaint.window);
     if (picture.contents == EContents::BLANK)
@@ -14,12 +16,18 @@ bool CFirstFrameJudge::isFirstFrame(const SRepaint &repaint, TTime &painted)
     return true;
 }
 
-bool CFirstFrameJudge::isProgramWindow(Window window)
+pid_t CFirstFrameJudge::painterOf(Window window)
 {
     // A program names its process, if ever, right after making the window: ask at the window's first repaint.
-    auto known = m_isProgramWindow.find(window);
-    if (known == m_isProgramWindow.end())
-        known = m_isProgramWindow.emplace(window, m_matcher.matches(window, m_session.namedPid(window))).first;
-    return known->second;
+    auto known = m_painters.find(window);
+    if (known != m_painters.end())
+        return known->second;
+    const pid_t pid = m_session.namedPid(window);
+    // A program started through a wrapper (a script, strace, perf) names the process the wrapper started.
+    const ENamedProcess named = pid == 0                         ? ENamedProcess::NONE
+                                : isInFamilyOf(pid, m_program) ? ENamedProcess::PROGRAM
+                                                               : ENamedProcess::OTHER;
+    const pid_t painter = !m_matcher.matches(window, named) ? 0 : named == ENamedProcess::PROGRAM ? pid : m_program;
+    return m_painters[window] = painter;
 }
 } // namespace Corvane::WindowBench

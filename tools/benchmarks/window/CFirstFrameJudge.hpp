@@ -19,18 +19,21 @@ namespace Corvane::WindowBench
 class CFirstFrameJudge
 {
 public:
-    CFirstFrameJudge(const CXSession &session, const CWindowMatcher &matcher) : m_session(session), m_matcher(matcher)
+    CFirstFrameJudge(const CXSession &session, const CWindowMatcher &matcher, pid_t program)
+        : m_session(session), m_matcher(matcher), m_program(program)
     {
     }
 
-    /** Whether @p repaint completes the first frame; then @p painted says when. */
-    bool isFirstFrame(const SRepaint &repaint, TTime &painted);
+    /** Whether @p repaint completes the first frame; then @p painted says when and @p painter which process drew it. */
+    bool isFirstFrame(const SRepaint &repaint, TTime &painted, pid_t &painter);
 
 private:
-    bool isProgramWindow(Window window);
+    /** The process that draws into @p window: the program or one it started; 0 for someone else's window. */
+    pid_t painterOf(Window window);
 
     const CXSession &m_session;
     const CWindowMatcher &m_matcher;
-    std::map<Window, bool> m_isProgramWindow;
+    pid_t m_program;
+    std::map<Window, pid_t> m_painters;
 };
 } // namespace Corvane::WindowBench

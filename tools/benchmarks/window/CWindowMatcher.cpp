@@ -7,10 +7,10 @@ void CWindowMatcher::addForeign(unsigned long id)
     m_foreignBlocks.insert(blockOf(id));
 }
 
-bool CWindowMatcher::matches(unsigned long id, pid_t namedPid) const
+bool CWindowMatcher::matches(unsigned long id, ENamedProcess named) const
 {
-    if (namedPid != 0)
-        return namedPid == m_program;
+    if (named != ENamedProcess::NONE)
+        return named == ENamedProcess::PROGRAM;
     // Block 0 is the server's own (the root window): never a program's.
     return blockOf(id) != 0 && m_foreignBlocks.count(blockOf(id)) == 0;
 }

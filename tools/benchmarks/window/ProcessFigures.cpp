@@ -11,6 +11,8 @@ namespace
 {
 /** utime is the 14th field of a stat line, stime the 15th; after the ')' the 3rd field comes first. */
 constexpr int USER_TICKS_AFTER_NAME = 11;
+/** How far up a family is followed: far beyond any real chain of wrappers. */
+constexpr int FAMILY_DEPTH = 64;
 
 bool readFile(const std::string &path, std::string &text)
 {
@@ -26,6 +28,20 @@ bool readFile(const std::string &path, std::string &text)
 std::string procPath(pid_t pid, const std::string &file)
 {
     return "/proc/" + std::to_string(pid) + "/" + file;
+}
+
+/** Positions @p fields at the field @p skipped places after the one that follows the program's name. */
+bool fieldsAfterName(const std::string &stat, int skipped, std::istringstream &fields)
+{
+    // The name may hold blanks and parentheses: the fields start after the last ')'.
+    const std::size_t nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos)
+        return false;
+    fields.str(stat.substr(nameEnd + 1));
+    std::string field;
+    for (int index = 0; index < skipped; index++)
+        fields >> field;
+    return static_cast<bool>(fields);
 }
 
 /** The switches of every thread of @p pid, from /proc/PID/task/TID/status. */
@@ -52,18 +68,24 @@ bool readThreadSwitches(pid_t pid, TThreadSwitches &switches)
 
 bool ticksFromStat(const std::string &stat, long long &ticks)
 {
-    const std::size_t nameEnd = stat.rfind(')');
-    if (nameEnd == std::string::npos)
+    std::istringstream fields;
+    if (!fieldsAfterName(stat, USER_TICKS_AFTER_NAME, fields))
         return false;
-    std::istringstream fields(stat.substr(nameEnd + 1));
-    std::string skipped;
-    for (int field = 0; field < USER_TICKS_AFTER_NAME; field++)
-        fields >> skipped;
     long long user = 0;
     long long system = 0;
     if (!(fields >> user >> system) || user < 0 || system < 0)
         return false;
     ticks = user + system;
+    return true;
+}
+
+bool parentFromStat(const std::string &stat, pid_t &parent)
+{
+    std::istringstream fields;
+    long long read = 0;
+    if (!fieldsAfterName(stat, 1, fields) || !(fields >> read) || read < 0)
+        return false;
+    parent = static_cast<pid_t>(read);
     return true;
 }
 
@@ -96,6 +118,19 @@ SSwitches switchesBetween(const TThreadSwitches &before, const TThreadSwitches &
         total.involuntary += now.involuntary - start.involuntary;
     }
     return total;
+}
+
+bool isInFamilyOf(pid_t pid, pid_t ancestor)
+{
+    std::string stat;
+    for (int depth = 0; depth < FAMILY_DEPTH && pid > 1; depth++)
+    {
+        if (pid == ancestor)
+            return true;
+        if (!readFile(procPath(pid, "stat"), stat) || !parentFromStat(stat, pid))
+            return false;
+    }
+    return false;
 }
 
 bool readPeakResidentKiB(pid_t pid, long long &kib)

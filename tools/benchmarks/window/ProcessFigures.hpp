@@ -36,6 +36,9 @@ struct SCpuUseOver
  */
 bool ticksFromStat(const std::string &stat, long long &ticks);
 
+/** The parent process id in the text of a /proc/PID/stat file (the 4th field). */
+bool parentFromStat(const std::string &stat, pid_t &parent);
+
 /** The number after "NAME:" in the text of a /proc status file ("VmHWM:\t 5324 kB" gives 5324). */
 bool statusValue(const std::string &status, const std::string &name, long long &value);
 
@@ -44,6 +47,9 @@ bool statusValue(const std::string &status, const std::string &name, long long &
  * that ended in between is not seen in the second reading and its last switches are lost.
  */
 SSwitches switchesBetween(const TThreadSwitches &before, const TThreadSwitches &after);
+
+/** Whether process @p pid is @p ancestor or was started by it, directly or further down. */
+bool isInFamilyOf(pid_t pid, pid_t ancestor);
 
 /** The peak resident memory (VmHWM) of process @p pid in KiB; false when it cannot be read. */
 bool readPeakResidentKiB(pid_t pid, long long &kib);

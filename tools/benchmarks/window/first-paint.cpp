@@ -44,13 +44,13 @@ int fail(const std::string &problem)
 
 /**
  * Watches every window made on the root after @p start until a window of the program gets its
- * first painted frame, and sets @p painted to when that was reported.
+ * first painted frame; sets @p painted to when that was, and @p painter to the process that drew it.
  */
 bool waitForFirstFrame(CXSession &session, const CWindowMatcher &matcher, CChildProcess &child, TTime start,
-                       TTime &painted, std::string &problem)
+                       TTime &painted, pid_t &painter, std::string &problem)
 {
     CRepaintWatches watches(session);
-    CFirstFrameJudge judge(session, matcher);
+    CFirstFrameJudge judge(session, matcher, child.getPid());
     const TTime deadline = start + START_LIMIT;
     for (std::string how;;)
     {
@@ -71,7 +71,7 @@ bool waitForFirstFrame(CXSession &session, const CWindowMatcher &matcher, CChild
         }
         if (event.type == CreateNotify && event.xcreatewindow.parent == session.getRoot())
             watches.add(event.xcreatewindow.window);
-        else if (session.isRepaint(event, receivedAt, repaint) && judge.isFirstFrame(repaint, painted))
+        else if (session.isRepaint(event, receivedAt, repaint) && judge.isFirstFrame(repaint, painted, painter))
             return true;
     }
 }
@@ -110,7 +110,10 @@ bool printIdleUse(pid_t pid, double seconds)
     return true;
 }
 
-/** Prints the program's figures once it has painted; false, with @p problem, when it went away. */
+/**
+ * Prints the figures of process @p pid, the one that painted, once it is idle; false, with
+ * @p problem, when it went away.
+ */
 bool printSettledFigures(const SCommand &command, pid_t pid, std::string &problem)
 {
     long long peakKiB = 0;
@@ -142,18 +145,18 @@ int firstPaint(const SCommand &command)
     std::string problem;
     if (!session.open(problem))
         return fail(problem);
-    CWindowMatcher matcher = session.watchNewWindows();
+    const CWindowMatcher matcher = session.watchNewWindows();
     CChildProcess child;
     const TTime start = TClock::now();
     if (!child.start(command.program, problem))
         return fail(problem);
-    matcher.setProgram(child.getPid());
     TTime painted;
-    if (!waitForFirstFrame(session, matcher, child, start, painted, problem))
+    pid_t painter = 0;
+    if (!waitForFirstFrame(session, matcher, child, start, painted, painter, problem))
         return failWithOutput(child, command, problem);
     std::printf("first-paint-ms %.2f\n", millisecondsBetween(start, painted));
     std::fflush(stdout);
-    if (!printSettledFigures(command, child.getPid(), problem))
+    if (!printSettledFigures(command, painter, problem))
         return failWithOutput(child, command, problem);
     return 0;
 }
