@@ -16,7 +16,7 @@ ifeq ($(WERROR),1)
 CMAKE_FLAGS += -DCORVANE_WERROR=ON
 endif
 
-.PHONY: deps configure build run test install bench clean
+.PHONY: deps configure build run test install bench bench-window clean
 
 deps:
 	@scripts/install-deps
@@ -41,6 +41,10 @@ install: build
 
 bench: build
 	@for b in $(BUILD)/tools/benchmarks/*/*-benchmark; do echo "== $$b"; $$b; done
+
+# The window against xcalc and galculator on a private X server: start-up, memory, idle CPU, key to repaint.
+bench-window: build
+	@tools/benchmarks/window/bench-window $(BUILD)
 
 # Fuzzing: the libFuzzer targets of tests/fuzz, built with clang in their own folder.
 # `make fuzz` runs each for FUZZ_SECONDS seconds; `make fuzz-check` runs each over its seeds once.
