@@ -232,6 +232,8 @@ void CMenuWindow::closeFromKeyboard(bool escape)
 
 void CMenuWindow::handleMenuSelection(const CMenuEvent &event)
 {
+    // The listener may let go of the whole chain (its combo box, say) while the choice passes up.
+    const Basics::TCountedReference<CMenuWindow> keepAlive(this);
     closeSubMenu();
     if (m_parentMenuWindow == nullptr)
         closeQuietly(); // the choice is the news: no closing notice before it

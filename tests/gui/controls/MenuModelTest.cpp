@@ -6,6 +6,8 @@
 #include "framework/gui/controls/CMenuEvent.hpp"
 #include "framework/gui/controls/CSubMenuMenuItem.hpp"
 #include "framework/gui/controls/MusicMenus.hpp"
+#include "framework/gui/graphics/CTGAImage.hpp"
+#include "tests/gui/graphics/ImageTestSupport.hpp"
 #include "tests/support/LiveCounts.hpp"
 #include "tests/support/TemporaryFolder.hpp"
 
@@ -108,32 +110,29 @@ TEST(CMenu, SharesItsItemsByCountedReference)
     EXPECT_EQ(LiveCounts().differencesFrom(before), "");
 }
 
-TEST(CMenuItem, KeepsItsFieldsAndHoldsItsPictures)
+TEST(CMenuItem, HoldsItsPicturesAndItsSubMenu)
 {
     const LiveCounts before;
     {
-        TCountedReference<CMenuItem> item(new CMenuItem("Quarter", 8, CMenuItem::SEPARATOR, false));
-        EXPECT_EQ(item->getText(), "Quarter");
-        EXPECT_EQ(item->getId(), 8);
-        EXPECT_EQ(item->getType(), CMenuItem::SEPARATOR);
-        EXPECT_FALSE(item->isEnabled());
-        EXPECT_EQ(item->getTag(), 0);
-        EXPECT_FALSE(item->hasOwnTextColour());
-        item->setTag(-4);
-        item->setOwnTextColour(Corvane::MathTools::CAlphaColour(1, 2, 3, 4), true);
-        EXPECT_EQ(item->getTag(), -4);
-        EXPECT_TRUE(item->hasOwnTextColour());
+        Corvane::Testing::TemporaryFolder folder;
+        const std::string file = folder.write("dot.tga", Corvane::Testing::targaFile(1, 1, {0, 0, 0, 255}));
+        TCountedReference<Corvane::GUI::Graphics::CBaseImage> dot(new Corvane::GUI::Graphics::CTGAImage(file.c_str()));
+        TCountedReference<CMenuItem> item(plain("Quarter", 8));
+        item->setImages(dot.get(), dot.get());
+        item->setImages(dot.get(), nullptr);
+        EXPECT_EQ(dot->getReferenceCount(), 2);
+        EXPECT_EQ(item->getHighlightImage(), nullptr);
 
         TCountedReference<CSubMenuMenuItem> sub(new CSubMenuMenuItem("More", -1));
         EXPECT_EQ(sub->getType(), CMenuItem::SUB_MENU);
-        EXPECT_TRUE(sub->isEnabled());
         EXPECT_EQ(sub->getSubMenu()->getTitle(), "Menu Title");
         EXPECT_EQ(sub->getSubMenu()->getReferenceCount(), 1);
 
         TCountedReference<CCheckMenuItem> check(new CCheckMenuItem("Metronome", 3, true));
-        EXPECT_EQ(check->getType(), CMenuItem::CHECK);
-        EXPECT_TRUE(check->isChecked());
-        EXPECT_EQ(check->getStateImage(false), nullptr);
+        check->setStateImages(nullptr, dot.get(), nullptr);
+        EXPECT_EQ(check->getStateImage(true), nullptr) << "checked, and no picture for that";
+        check->setChecked(false);
+        EXPECT_EQ(check->getStateImage(true), dot.get()) << "no highlighted picture: the state's";
     }
     EXPECT_EQ(LiveCounts().differencesFrom(before), "");
 }

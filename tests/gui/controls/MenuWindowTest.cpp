@@ -1,4 +1,5 @@
 // Menu windows on the headless backend: every input arrives as a delivered platform message.
+#include "framework/basics/CException.hpp"
 #include "framework/gui/controls/CCheckMenuItem.hpp"
 #include "framework/gui/controls/CMenuEvent.hpp"
 #include "framework/gui/controls/CMenuItemDisplay.hpp"
@@ -84,6 +85,7 @@ TEST_F(MenuWindow, LaysOutNoRowAndNoGapForAnEmptySlot)
     EXPECT_EQ(root.getDisplay(1)->getArea(), CRect(0, height, root.getDisplay(1)->getArea().getWidth(), height));
     EXPECT_EQ(root.getLaidOutSize().getHeight(), 2 * height);
     EXPECT_GE(root.getLaidOutSize().getWidth(), 40);
+    EXPECT_THROW(root.getDisplay(0)->setMenuItem(nullptr), Exceptions::CException);
 }
 
 TEST_F(MenuWindow, StaysOnTheScreenMovingUpOrLeftJustEnoughButNeverPastItsEdge)
