@@ -1,6 +1,5 @@
 #include "framework/gui/controls/CMenuWindow.hpp"
 
-#include "framework/gui/controls/CControlRoot.hpp"
 #include "framework/gui/controls/CMenuEvent.hpp"
 #include "framework/gui/controls/CMenuItemDisplay.hpp"
 #include "framework/gui/controls/CMenuRoot.hpp"
@@ -265,23 +264,20 @@ bool CMenuWindow::dismissPopup()
     return true;
 }
 
-bool CMenuWindow::isPointerElsewhere() const
+bool CMenuWindow::isOnTheEdge(const Platform::SPoint &position) const
 {
-    Platform::SPoint pointer;
-    CRect client;
-    if (!Platform::getPlatformDriver().getPointerPosition(pointer) || !getClientAreaOnScreen(client))
-        return false;
-    const CRect lastPixels(client.getLeft(), client.getTop(), client.getWidth() - 1, client.getHeight() - 1);
-    return !CControlRoot::holdsPoint(lastPixels, CPoint(pointer.x, pointer.y));
+    const CDimension &size = getWindowSize();
+    return position.x <= 0 || position.y <= 0 || position.x >= size.getWidth() - 1 ||
+           position.y >= size.getHeight() - 1;
 }
 
 void CMenuWindow::handleMessage(const Platform::SPlatformMessage &message)
 {
-    // Leaving a window, the platform reports a last movement at the point of leaving, pulled onto
-    // the window's edge: after a jump across the menu it would land on some other row and open
-    // the wrong sub-menu. A movement to where the pointer no longer is goes no further.
+    // Leaving a window, the platform reports a last movement at the point of leaving pulled onto
+    // the window's outermost pixels: after a jump across the menu it would land on some other row
+    // and open the wrong sub-menu. Those pixels are the menu's outline, where resting means nothing.
     if (message.kind == Platform::EMessageKind::MOUSE_MOVE && !Windows::CMouse::isMouseCaptured() &&
-        isPointerElsewhere())
+        isOnTheEdge(message.position))
         return;
     // A choice made here releases this window (a child) or lets its owner do so.
     const Basics::TCountedReference<CMenuWindow> keepAlive(this);

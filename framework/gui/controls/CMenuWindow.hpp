@@ -102,8 +102,8 @@ private:
     void closeQuietly();
     /** The child window (made on first use) set up to show @p menu in this window's font and colours. */
     CMenuWindow &prepareChild(CMenu &menu);
-    /** Whether the pointer is known to be outside the window now. */
-    bool isPointerElsewhere() const;
+    /** Whether @p position (client coordinates) lies on the window's outermost pixels. */
+    bool isOnTheEdge(const Platform::SPoint &position) const;
 
     CMenuRoot *m_menuRoot;
     IMenuListener *m_listener;

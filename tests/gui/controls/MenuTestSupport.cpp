@@ -79,9 +79,6 @@ CPoint MenuTest::rowPoint(const CMenuWindow &window, long row) const
 
 void MenuTest::moveTo(GUI::Windows::CWindow &window, const CPoint &point)
 {
-    const CPoint &origin = window.getWindowPosition();
-    driver.setPointerPosition({static_cast<int>(origin.getXPosition() + point.getXPosition()),
-                               static_cast<int>(origin.getYPosition() + point.getYPosition())});
     deliver(window, mouse(EMessageKind::MOUSE_MOVE, static_cast<int>(point.getXPosition()),
                           static_cast<int>(point.getYPosition())));
 }

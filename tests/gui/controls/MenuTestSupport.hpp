@@ -38,7 +38,6 @@ protected:
     /** A point in the middle of the left part of row @p row of @p window, in its client area. */
     MathTools::CPoint rowPoint(const GUI::Controls::CMenuWindow &window, long row) const;
 
-    /** Puts the pointer at @p point of @p window and tells the window it moved there. */
     void moveTo(GUI::Windows::CWindow &window, const MathTools::CPoint &point);
     void press(GUI::Windows::CWindow &window, const MathTools::CPoint &point);
     void release(GUI::Windows::CWindow &window, const MathTools::CPoint &point);

@@ -144,21 +144,26 @@ TEST_F(MenuWindow, RestingOnASubMenuRowOpensItAtTheRightEdgeLevelWithTheRow)
     EXPECT_TRUE(recorder.chosenIds.empty());
 }
 
-TEST_F(MenuWindow, IgnoresAMovementReportedWhereThePointerNoLongerIs)
+TEST_F(MenuWindow, IgnoresAMovementOnItsOutermostPixels)
 {
     clickComboBox();
     CMenuWindow &top = menuWindow();
     moveTo(top, rowPoint(top, 1));
     CMenuWindow *child = top.getSubMenuWindow();
     ASSERT_NE(child, nullptr);
-    // The pointer jumps into the sub-menu; the menu hears of the point where it left, on its last row.
+    // The pointer jumps into the sub-menu; the menu hears of the point where it left, pulled onto
+    // its last row's corner.
     moveTo(*child, rowPoint(*child, 9));
-    const CPoint edge(top.getWindowSize().getWidth() - 1, top.getWindowSize().getHeight() - 1);
-    deliver(top, mouse(EMessageKind::MOUSE_MOVE, static_cast<int>(edge.getXPosition()),
-                       static_cast<int>(edge.getYPosition())));
+    const long width = top.getWindowSize().getWidth();
+    const long height = top.getWindowSize().getHeight();
+    moveTo(top, CPoint(width - 1, height - 1));
+    moveTo(top, CPoint(0, height / 2));
     EXPECT_EQ(rootOf(top).getHighlightedIndex(), 1);
-    EXPECT_EQ(top.getSubMenuWindow(), child);
+    EXPECT_EQ(rootOf(*child).getDisplay(0)->getMenuItem()->getText(), "64T");
     EXPECT_EQ(rootOf(*child).getHighlightedIndex(), 9);
+
+    moveTo(top, CPoint(width - 2, height - 2));
+    EXPECT_EQ(rootOf(top).getHighlightedIndex(), 2) << "one pixel in, the pointer is on the last row";
 }
 
 TEST_F(MenuWindow, AChoiceInASubMenuClosesTheChainAndReachesTheComboBoxOnce)
