@@ -1,4 +1,6 @@
-// orvo: the calculator window. It takes no arguments and keeps no settings.
+// orvo: the calculator window. It takes no arguments and keeps no settings. With ORVO_CLASS_REPORT
+// naming a file, it writes the framework's class report there at exit: what every class still had
+// alive after shutdown, which should be nothing.
 #include "app/COrvoWindow.hpp"
 #include "app/startup/DataFolder.hpp"
 #include "framework/application/CApplication.hpp"
@@ -10,6 +12,7 @@
 #include "framework/platform/ScreenMetrics.hpp"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 using namespace Corvane;
@@ -107,6 +110,6 @@ int main()
         const MathTools::CRect area = describeMainWindow(attributes);
         code = runGuarded(area, attributes);
     }
-    Application::stopFramework();
+    Application::stopFramework(std::getenv("ORVO_CLASS_REPORT"));
     return code;
 }

@@ -34,6 +34,67 @@ area_shows() {
   return $status
 }
 
+# The menu windows shown now, one id a line.
+open_menus() {
+  xdotool search --onlyvisible --name '^Menu_' 2>/dev/null || true
+}
+
+no_open_menu() {
+  [[ -z $(open_menus) ]]
+}
+
+# The one menu window shown now other than those listed in $1.
+new_menu() {
+  local id
+  for id in $(open_menus); do
+    [[ " $1 " == *" $id "* ]] || { echo "$id"; return 0; }
+  done
+  return 1
+}
+
+# Waits, for at most five seconds, for a menu window other than those listed in $1 to show; prints its id.
+wait_for_new_menu() {
+  local id
+  for _ in $(seq 100); do
+    id=$(new_menu "$1") && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
+
+# Sets X, Y, WIDTH and HEIGHT to the place of window $1's client area on the screen. (xwininfo:
+# xdotool counts a window manager's frame twice.)
+geometry() {
+  local info
+  info=$(xwininfo -id "$1")
+  X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+  Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+  WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+  HEIGHT=$(sed -n 's/^ *Height: *//p' <<<"$info")
+}
+
+# Whether window $1 has the focus. The window manager gives a new window the focus on its own time.
+has_focus() {
+  [[ $(xdotool getactivewindow) == "$1" ]]
+}
+
+# Chooses from the drop-down menu that a click at $2,$3 in window $1 opens: rests on row $5 of its
+# $4 rows (from 0), which opens a sub-menu, and clicks row $7 of that sub-menu's $6 rows. Both menus
+# must close.
+choose_from_menu() {
+  local window=$1 rows=$4 row=$5 subRows=$6 subRow=$7 menu submenu height
+  xdotool mousemove --window "$window" "$2" "$3" click 1
+  menu=$(wait_for_new_menu "") || { echo "no menu opened" >&2; return 1; }
+  geometry "$menu"
+  height=$((HEIGHT / rows))
+  xdotool mousemove $((X + 10)) $((Y + row * height + height / 2))
+  submenu=$(wait_for_new_menu "$menu") || { echo "resting on row $row opened no sub-menu" >&2; return 1; }
+  geometry "$submenu"
+  height=$((HEIGHT / subRows))
+  xdotool mousemove $((X + 10)) $((Y + subRow * height + height / 2)) click 1
+  eventually no_open_menu || { echo "choosing left a menu open" >&2; return 1; }
+}
+
 # Waits for process $1 to end, for at most ten seconds; its exit status is the answer.
 wait_for_exit() {
   local pid=$1

@@ -1,7 +1,8 @@
-// orvo-render DATA_FOLDER PANEL TEXT FILE: draws the calculator window offscreen, as it looks when
-// panel PANEL (0 to 9, top to bottom) shows TEXT as its result, prints that result's area in the
-// window as WxH+X+Y and writes its pixels to FILE as raw RGB. The end-to-end tests compare the
-// real window's screenshots with it.
+// orvo-render DATA_FOLDER PANEL PLACE TEXT FILE: draws the calculator window offscreen, as it looks
+// when panel PANEL (0 to 9, top to bottom) shows TEXT in PLACE (its "result", its first "field" or
+// its "chooser"), prints that place's area in the window as WxH+X+Y and writes its pixels to FILE as
+// raw RGB. The end-to-end tests find the controls they click and compare the real window's
+// screenshots with it.
 #include "app/COrvoWindow.hpp"
 #include "app/layout/CPanelLayout.hpp"
 #include "app/panels/CCalculatorPanel.hpp"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 using namespace Corvane;
 
@@ -34,24 +36,37 @@ int writeArea(const GUI::Windows::CWindow &window, const MathTools::CRect &area,
     return std::fclose(out) == 0 ? 0 : 1;
 }
 
-int render(long panel, const char *text, const char *file)
+/** The control of @p panel that @p place names, or null. */
+GUI::Controls::CTextLabel *findPlace(const Orvo::CCalculatorPanel &panel, const std::string &place)
+{
+    if (place == "result")
+        return &panel.getResult();
+    if (place == "field")
+        return &panel.getField(0);
+    if (place == "chooser")
+        return panel.getChooser();
+    return nullptr;
+}
+
+int render(long panel, const std::string &place, const char *text, const char *file)
 {
     const MathTools::CRect area(0, 0, Orvo::CPanelLayout::CLIENT_WIDTH, Orvo::CPanelLayout::CLIENT_HEIGHT);
     Basics::TCountedReference<Orvo::COrvoWindow> window(new Orvo::COrvoWindow(area));
     auto *shown = dynamic_cast<Orvo::CCalculatorPanel *>(window->getControlRoot()->getControlAtIndex(panel, true));
-    if (shown == nullptr)
+    GUI::Controls::CTextLabel *control = shown == nullptr ? nullptr : findPlace(*shown, place);
+    if (control == nullptr)
         return 2;
-    shown->getResult().setText(text);
+    control->setText(text);
     window->drawOffscreen(area);
-    return writeArea(*window, shown->getResult().getWindowArea(), file);
+    return writeArea(*window, control->getWindowArea(), file);
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 5)
+    if (argc != 6)
     {
-        std::fprintf(stderr, "usage: orvo-render DATA_FOLDER PANEL TEXT FILE\n");
+        std::fprintf(stderr, "usage: orvo-render DATA_FOLDER PANEL result|field|chooser TEXT FILE\n");
         return 2;
     }
     Application::CApplication::setApplicationPath(argv[1]);
@@ -59,7 +74,7 @@ int main(int argc, char **argv)
     int code = 1;
     try
     {
-        code = render(std::atol(argv[2]), argv[3], argv[4]);
+        code = render(std::atol(argv[2]), argv[3], argv[4], argv[5]);
     }
     catch (const Exceptions::CException &exception)
     {
