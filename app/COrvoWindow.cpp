@@ -69,11 +69,17 @@ void COrvoWindow::addPanels(long width)
     root->addControl(new CClosestNotePanel(root, -1, area(EPanel::CLOSEST_NOTE)));
 }
 
+Basics::CSystemString COrvoWindow::getBackgroundPath()
+{
+    Basics::CSystemString path = findDataFolder(*Application::CApplication::getApplicationPath());
+    path.appendPath("Resources");
+    path.appendPath("Background.png");
+    return path;
+}
+
 void COrvoWindow::loadBackground()
 {
-    Basics::CSystemString folder = findDataFolder(*Application::CApplication::getApplicationPath());
-    folder.appendPath("Resources");
     // A missing or damaged picture throws: the window cannot be made without its captions.
-    getControlRoot()->setBackgroundImage(GUI::Graphics::createImage(folder, "Background.png"));
+    getControlRoot()->setBackgroundImage(GUI::Graphics::createImage(getBackgroundPath()));
 }
 } // namespace Corvane::Orvo

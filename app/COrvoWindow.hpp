@@ -28,6 +28,9 @@ public:
     explicit COrvoWindow(const MathTools::CRect &area);
     ~COrvoWindow() override;
 
+    /** Where the window's background picture is: Resources/Background.png in the data folder. */
+    static Basics::CSystemString getBackgroundPath();
+
     /** The attributes the window is opened with: title, colour, fixed frame, icon. */
     static void describe(GUI::Windows::CWindowAttributes &attributes);
 

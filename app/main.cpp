@@ -7,6 +7,7 @@
 #include "framework/application/FrameworkLifetime.hpp"
 #include "framework/basics/CException.hpp"
 #include "framework/host/ProcessorFeatures.hpp"
+#include "framework/gui/graphics/PicturePrefetch.hpp"
 #include "framework/gui/windows/Dialogs.hpp"
 #include "framework/platform/IPlatformDriver.hpp"
 #include "framework/platform/ScreenMetrics.hpp"
@@ -34,6 +35,24 @@ void fillApplicationRecord()
     CApplication::initialiseApplication();
 }
 
+/** The icon beside the program, or in its data folder. */
+Basics::CSystemString getIconPath()
+{
+    Basics::CSystemString icon = Orvo::findDataFolder(*CApplication::getApplicationPath());
+    icon.appendPath("Orvo.png");
+    return icon;
+}
+
+/**
+ * The pictures are decoded, and the fonts looked up (the framework's start began that), while
+ * the connection to the display is made: the three take about as long as each other.
+ */
+void prefetchPictures()
+{
+    GUI::Graphics::prefetchPicture(Orvo::COrvoWindow::getBackgroundPath());
+    GUI::Graphics::prefetchPicture(getIconPath());
+}
+
 /** Without a display there is nobody to show a window or a box to: one line says so. */
 bool canOpenWindows()
 {
@@ -47,10 +66,8 @@ bool canOpenWindows()
 /** The window's attributes and its area, centred on the primary screen. */
 MathTools::CRect describeMainWindow(GUI::Windows::CWindowAttributes &attributes)
 {
-    Basics::CSystemString icon = Orvo::findDataFolder(*CApplication::getApplicationPath());
-    icon.appendPath("Orvo.png");
     Basics::TCountedReference<GUI::Windows::CWindowIcon> windowIcon(new GUI::Windows::CWindowIcon());
-    windowIcon->loadIconFromFile(icon, 0);
+    windowIcon->loadIconFromFile(getIconPath(), 0);
     attributes.setWindowIcon(windowIcon.get());
     Orvo::COrvoWindow::describe(attributes);
 
@@ -103,6 +120,7 @@ int main()
     fillApplicationRecord();
     Host::detectProcessorFeatures();
     Application::startFramework();
+    prefetchPictures();
     int code = 1;
     if (canOpenWindows())
     {

@@ -36,6 +36,9 @@ bool startVideo()
         // Windows then paint through plain shared memory: SDL's default goes through OpenGL,
         // which on X11 costs several times the start-up time and memory for a window like ours.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        // A calculator left open beside other work must not keep the screen awake, which SDL
+        // otherwise sees to for as long as its video runs.
+        SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
         // The menus are popups placed in screen coordinates, which SDL 2 cannot place on native
         // Wayland: there the program runs through XWayland, unless SDL_VIDEODRIVER says otherwise.
         const char *chosenDriver = std::getenv("SDL_VIDEODRIVER");

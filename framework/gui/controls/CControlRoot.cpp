@@ -302,11 +302,19 @@ void CControlRoot::drawControls(Graphics::CGraphics &graphics, bool clipEachCont
         IControl *control = m_controls[index].get();
         if (control == nullptr || !meets(control->getArea(), updateArea))
             continue;
-        if (clipEachControl)
-            graphics.getClip().setClip(control->getWindowArea());
-        graphics.setUpdateArea(updateAreaOfControl(control->getArea(), updateArea));
+        const CRect controlUpdate = updateAreaOfControl(control->getArea(), updateArea);
         CPoint controlOffset(offset);
         controlOffset += control->getArea().getOrigin();
+        if (clipEachControl)
+        {
+            // Only the updated part: the window keeps its picture between paints and presents
+            // it again, so a control drawn whole would overwrite what lies outside the update
+            // (the children the update does not reach) with pixels no paint completes.
+            CRect clip(controlUpdate);
+            clip.offset(controlOffset);
+            graphics.getClip().setClip(clip);
+        }
+        graphics.setUpdateArea(controlUpdate);
         graphics.setDrawingOffset(controlOffset);
         control->drawControl(graphics);
         graphics.setDrawingOffset(offset);

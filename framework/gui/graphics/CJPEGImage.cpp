@@ -63,7 +63,7 @@ bool CJPEGImage::loadFromFile(const Basics::CSystemString &path)
     if (!startLoading(path, isJPEGFilename(path), "Filename is not of JPEG type"))
         return false;
     std::vector<unsigned char> file;
-    if (!readPictureFile(path, file))
+    if (!readPictureFile(path.getString(), file))
         return failLoading("Could not find file with matching details");
     CJPEGDecoder decoder;
     if (decoder.handle() == nullptr)

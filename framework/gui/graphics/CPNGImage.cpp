@@ -1,5 +1,7 @@
 #include "framework/gui/graphics/CPNGImage.hpp"
 
+#include "framework/gui/graphics/PicturePrefetch.hpp"
+
 #include <png.h>
 
 #include <cstring>
@@ -72,30 +74,41 @@ bool CPNGImage::isPNGFilename(const Basics::CSystemString &path)
 
 // libpng's simplified interface catches its own errors (it never long-jumps through this code)
 // and reports them in the image's message.
-bool CPNGImage::loadFromFile(const Basics::CSystemString &path)
+PictureSurface CPNGImage::decodeFile(const std::vector<unsigned char> &file, std::string &error)
 {
-    if (!startLoading(path, isPNGFilename(path), "Filename is not of PNG type"))
-        return false;
-    std::vector<unsigned char> file;
-    if (!readPictureFile(path, file))
-        return failLoading("Could not find file with matching details");
     if (!chunksFitFile(file))
-        return failLoading("Failed to read the PNG file: a chunk is longer than the file");
+        return error = "Failed to read the PNG file: a chunk is longer than the file", nullptr;
     CPNGReading reading;
     png_image &image = reading.image();
     if (png_image_begin_read_from_memory(&image, file.data(), file.size()) == 0)
-        return failLoading(Basics::CString("Failed to read the PNG file: ") += image.message);
+        return error = std::string("Failed to read the PNG file: ") + image.message, nullptr;
     if (const char *sizeError = checkPictureSize(image.width, image.height))
-        return failLoading(sizeError);
+        return error = sizeError, nullptr;
     PictureSurface picture = createPictureSurface(image.width, image.height);
     if (picture == nullptr)
-        return failLoading("Failed to aquire HBITMAP from Bitmap image");
+        return error = "Failed to aquire HBITMAP from Bitmap image", nullptr;
     image.format = NATIVE_ARGB32_FORMAT;
     long rowWords = 0;
     std::uint32_t *pixels = getPictureWords(picture.get(), rowWords);
     if (png_image_finish_read(&image, nullptr, pixels, static_cast<png_int_32>(rowWords * 4), nullptr) == 0)
-        return failLoading(Basics::CString("Failed to decode the PNG file: ") += image.message);
+        return error = std::string("Failed to decode the PNG file: ") + image.message, nullptr;
     premultiplyPicture(picture.get());
+    return picture;
+}
+
+bool CPNGImage::loadFromFile(const Basics::CSystemString &path)
+{
+    if (!startLoading(path, isPNGFilename(path), "Filename is not of PNG type"))
+        return false;
+    if (PictureSurface prefetched = takePrefetchedPicture(path))
+        return finishLoading(std::move(prefetched));
+    std::vector<unsigned char> file;
+    if (!readPictureFile(path.getString(), file))
+        return failLoading("Could not find file with matching details");
+    std::string error;
+    PictureSurface picture = decodeFile(file, error);
+    if (picture == nullptr)
+        return failLoading(error.c_str());
     return finishLoading(std::move(picture));
 }
 } // namespace Corvane::GUI::Graphics

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "framework/gui/graphics/CBaseImage.hpp"
+#include "framework/gui/graphics/ImagePixels.hpp"
+
+#include <string>
+#include <vector>
 
 namespace Corvane::GUI::Graphics
 {
@@ -21,5 +25,11 @@ public:
 
     /** True for a path ending "png" or "PNG". */
     static bool isPNGFilename(const Basics::CSystemString &path);
+
+    /**
+     * The picture a whole PNG file's bytes hold, or null with the reason in @p error. It makes no
+     * counted object, so any thread may decode.
+     */
+    static PictureSurface decodeFile(const std::vector<unsigned char> &file, std::string &error);
 };
 } // namespace Corvane::GUI::Graphics

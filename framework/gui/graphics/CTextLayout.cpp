@@ -28,12 +28,18 @@ void setFontOptions(PangoContext *context)
 class CTextEngine
 {
 public:
+    static CTextEngine &getEngine()
+    {
+        static CTextEngine engine;
+        return engine;
+    }
+
     /** The shared context, set up for @p target's transformation and surface. */
     static PangoContext *getContextFor(cairo_t *target)
     {
-        static CTextEngine engine;
-        pango_cairo_update_context(target, engine.m_context);
-        return engine.m_context;
+        PangoContext *context = getEngine().m_context;
+        pango_cairo_update_context(target, context);
+        return context;
     }
 
 private:
@@ -86,6 +92,11 @@ template <class Visit> void forEachLine(PangoLayout *layout, Visit visit)
     pango_layout_iter_free(line);
 }
 } // namespace
+
+void CTextLayout::startTextEngine()
+{
+    CTextEngine::getEngine();
+}
 
 CTextLayout::CTextLayout(cairo_t *target, const PangoFontDescription *font, const char *text)
     : m_target(target), m_layout(pango_layout_new(CTextEngine::getContextFor(target)))

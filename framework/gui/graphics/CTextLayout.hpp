@@ -21,6 +21,13 @@ public:
         END
     };
 
+    /**
+     * Sets up the font machinery now rather than for the first text. Pango then reads the font
+     * configuration on a thread of its own while the program goes on starting (opening its
+     * display, say) instead of when the first window is drawn. Only the drawing thread may call it.
+     */
+    static void startTextEngine();
+
     /** @p font null lays the text out in the target's default font. */
     CTextLayout(cairo_t *target, const PangoFontDescription *font, const char *text);
     CTextLayout(const CTextLayout &) = delete;

@@ -1,8 +1,9 @@
 #include "framework/gui/graphics/ImagePixels.hpp"
 
-#include "framework/io/CFileStream.hpp"
-
 #include <cairo.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 
 namespace Corvane::GUI::Graphics
 {
@@ -16,14 +17,15 @@ const char *checkPictureSize(long width, long height)
     return nullptr;
 }
 
-bool readPictureFile(const Basics::CSystemString &path, std::vector<unsigned char> &bytes)
+bool readPictureFile(const char *path, std::vector<unsigned char> &bytes)
 {
-    IO::CFileStream file(path, false, true);
-    const long length = file.getStreamLength();
-    if (length < 0 || static_cast<std::uint64_t>(length) > MAXIMUM_PICTURE_BYTES)
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(path, "rb"), std::fclose);
+    struct stat status = {};
+    if (!file || fstat(fileno(file.get()), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uint64_t>(status.st_size) > MAXIMUM_PICTURE_BYTES)
         return false;
-    bytes.resize(static_cast<std::size_t>(length));
-    return file.readBytes(bytes.data(), length);
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    return std::fread(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
 }
 
 void CairoSurfaceReleaser::operator()(cairo_surface_t *surface) const

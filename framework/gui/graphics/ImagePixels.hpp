@@ -21,8 +21,11 @@ constexpr std::uint64_t MAXIMUM_PICTURE_BYTES = 256ULL * 1024 * 1024;
 /** Null for a size the loaders accept, else the reason for refusing it. */
 const char *checkPictureSize(long width, long height);
 
-/** The whole of a picture file; false when it cannot be read or holds more than any picture we load. */
-bool readPictureFile(const Basics::CSystemString &path, std::vector<unsigned char> &bytes);
+/**
+ * The whole of a picture file; false when it is not a regular file, cannot be read or holds more
+ * than any picture we load. It makes no counted object, so any thread may read.
+ */
+bool readPictureFile(const char *path, std::vector<unsigned char> &bytes);
 
 struct CairoSurfaceReleaser
 {

@@ -297,6 +297,23 @@ void CWindow::paintPendingArea()
         m_platformWindow->present(pixels, toSize(m_size), rowWords, toArea(area));
 }
 
+void CWindow::handleExposure(const CRect &area)
+{
+    // Between paints the kept picture holds exactly what the window shows, so an uncovered area
+    // (the first mapping too) only needs it presented again, not drawn again.
+    long rowWords = 0;
+    const Graphics::CNativeImage &picture = m_graphics.getNativeImage();
+    const std::uint32_t *pixels = picture.isInitialised() && picture.getSize() == m_size
+                                      ? picture.getPixels(rowWords)
+                                      : nullptr;
+    CRect visible;
+    CRect::getIntersectionArea(area, clientArea(m_size), visible);
+    if (m_hasPendingArea || pixels == nullptr)
+        redrawWindow(area);
+    else if (m_platformWindow && visible.getWidth() > 0 && visible.getHeight() > 0)
+        m_platformWindow->present(pixels, toSize(m_size), rowWords, toArea(visible));
+}
+
 void CWindow::drawOffscreen(const CRect &area)
 {
     const MathTools::CColour &background = m_attributes->getBackgroundColour();
@@ -608,7 +625,7 @@ void CWindow::handleMessage(const SPlatformMessage &message)
         handleSize(message);
         break;
     case EMessageKind::EXPOSED:
-        redrawWindow(CRect(message.area.x, message.area.y, message.area.width, message.area.height));
+        handleExposure(CRect(message.area.x, message.area.y, message.area.width, message.area.height));
         break;
     case EMessageKind::TIMER:
         handleTimer(message.timerId);

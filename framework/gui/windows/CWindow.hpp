@@ -166,6 +166,8 @@ protected:
 
 private:
     void paintPendingArea();
+    /** Shows an area the platform uncovered: the kept picture again when it is up to date. */
+    void handleExposure(const MathTools::CRect &area);
     void handleMouseMessage(const Platform::SPlatformMessage &message);
     void handleButton(const Platform::SPlatformMessage &message, bool down);
     /** Closes the open popups that do not hold a press there; true when the press is used up. */

@@ -13,6 +13,7 @@
 #include "framework/gui/windows/CWindow.hpp"
 #include "framework/platform/CHeadlessDriver.hpp"
 #include "tests/gui/windows/WindowTestSupport.hpp"
+#include "tests/support/RecordingControl.hpp"
 
 #include <gtest/gtest.h>
 
@@ -106,11 +107,65 @@ TEST_F(WindowTest, UpdatingOneLabelRepaintsOnlyItsArea)
     EXPECT_EQ(drawnOffscreen(*window).at(55 * 200 + 45), record(*window).getPixel(45, 55));
 }
 
+TEST_F(WindowTest, APartialPaintLeavesTheKeptPictureWhole)
+{
+    GUI::Controls::IControlRoot *root = window->getControlRoot();
+    auto *panel = new CControlPanel(window.get(), root, 1, CRect(20, 30, 150, 90), nullptr);
+    panel->setDefaultControlDrawing(true);
+    root->addControl(panel);
+    auto *changed = new CTextLabel(panel, 2, CRect(5, 5, 100, 20), "120.00");
+    panel->addControl(changed);
+    auto *untouched = new CTextLabel(panel, 3, CRect(5, 50, 100, 20), "untouched");
+    untouched->setDefaultControlDrawing(true);
+    untouched->setColours(MathTools::CAlphaColour(0, 0, 0, 255), MathTools::CAlphaColour(250, 20, 20, 255),
+                          MathTools::CAlphaColour(0, 0, 0, 255));
+    panel->addControl(untouched);
+    window->redrawWindow();
+    window->updateWindow();
+
+    // A paint of one child's area, as a popup closing over it asks for.
+    window->redrawWindow(changed->getWindowArea());
+    window->updateWindow();
+    const Picture whole = drawnOffscreen(*window);
+    const GUI::Graphics::CNativeImage &kept = window->getOffscreenPicture();
+    for (long y = 0; y < 150; y++)
+        for (long x = 0; x < 200; x++)
+            ASSERT_EQ(whole.at(static_cast<std::size_t>(y * 200 + x)), kept.getPixel(x, y)) << x << "," << y;
+}
+
 TEST_F(WindowTest, RedrawingWithoutAnAreaMarksTheWholeClientArea)
 {
     window->updateWindow();
     window->redrawWindow();
     EXPECT_EQ(CRect(0, 0, 200, 150), window->getPendingArea());
+}
+
+TEST_F(WindowTest, AnUncoveredAreaIsPresentedAgainFromTheKeptPictureAndDrawnOnlyWhenStale)
+{
+    auto *control = new RecordingControl(window->getControlRoot(), 1, CRect(10, 10, 50, 20));
+    window->getControlRoot()->addControl(control);
+    window->redrawWindow();
+    window->updateWindow();
+    ASSERT_EQ(1u, control->drawn.size());
+
+    // The platform lost what the window showed (its surface starts black again) and says so.
+    const Picture shown = drawnOffscreen(*window);
+    record(*window).resize({200, 150});
+    ASSERT_FALSE(shown == record(*window).getPixels());
+    const std::size_t drawings = control->drawn.size();
+    Platform::SPlatformMessage exposed = message(EMessageKind::EXPOSED);
+    exposed.area = {0, 0, 200, 150};
+    deliver(*window, exposed);
+    window->updateWindow();
+    EXPECT_EQ(drawings, control->drawn.size()) << "an exposure of an up-to-date window drew it again";
+    EXPECT_FALSE(window->hasPendingArea());
+    EXPECT_TRUE(shown == record(*window).getPixels());
+
+    // With a change still pending, the exposed area joins the next paint instead.
+    window->redrawWindow(CRect(10, 10, 5, 5));
+    exposed.area = {100, 100, 20, 20};
+    deliver(*window, exposed);
+    EXPECT_EQ(CRect(10, 10, 110, 110), window->getPendingArea());
 }
 
 TEST_F(WindowTest, PressAndReleaseReachTheControlUnderThePointerInItsOwnCoordinates)
