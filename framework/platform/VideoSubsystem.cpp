@@ -40,9 +40,9 @@ std::string describeVideoFailure(const std::string &error, const char *display, 
         std::size_t end = complaints.find('\n', start);
         if (end == std::string::npos)
             end = complaints.size();
-        const std::string line = complaints.substr(start, end - start);
-        if (line.find_first_not_of(" \t\r") != std::string::npos)
-            said += (said.empty() ? "" : "; ") + line;
+        const std::size_t last = end > start ? complaints.find_last_not_of(" \t\r", end - 1) : std::string::npos;
+        if (last != std::string::npos && last >= start)
+            said += (said.empty() ? "" : "; ") + complaints.substr(start, last + 1 - start);
         start = end + 1;
     }
     return said.empty() ? reason : reason + ": " + said;

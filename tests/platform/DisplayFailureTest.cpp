@@ -45,10 +45,11 @@ TEST(VideoFailure, TheReasonIsOneLineWithTheDisplayAndWhatTheLibrarySaid)
 {
     EXPECT_EQ(describeVideoFailure("x11 not available", nullptr, ""), "x11 not available");
     EXPECT_EQ(describeVideoFailure("x11 not available", "", "\n"), "x11 not available");
+    EXPECT_EQ(describeVideoFailure("x11 not available", nullptr, "\n \t\n"), "x11 not available");
     EXPECT_EQ(describeVideoFailure("x11 not available", ":79", "Authorization required, but no authorization "
                                                                 "protocol specified\n\n"),
               "x11 not available (DISPLAY=:79): Authorization required, but no authorization protocol specified");
-    EXPECT_EQ(describeVideoFailure("failed", ":1", "first\r\n  \nsecond"), "failed (DISPLAY=:1): first\r; second");
+    EXPECT_EQ(describeVideoFailure("failed", ":1", "first\r\n  \nsecond"), "failed (DISPLAY=:1): first; second");
 }
 
 TEST(LostDisplayDeathTest, EndsAtOnceWithOneLineAndWithoutTheExitWork)
