@@ -10,7 +10,6 @@
 #include "framework/gui/graphics/PicturePrefetch.hpp"
 #include "framework/gui/windows/Dialogs.hpp"
 #include "framework/platform/IPlatformDriver.hpp"
-#include "framework/platform/ScreenMetrics.hpp"
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,7 +62,7 @@ bool canOpenWindows()
     return false;
 }
 
-/** The window's attributes and its area, centred on the primary screen. */
+/** The window's attributes and its area, centred on the primary screen with its title bar on it. */
 MathTools::CRect describeMainWindow(GUI::Windows::CWindowAttributes &attributes)
 {
     Basics::TCountedReference<GUI::Windows::CWindowIcon> windowIcon(new GUI::Windows::CWindowIcon());
@@ -71,14 +70,10 @@ MathTools::CRect describeMainWindow(GUI::Windows::CWindowAttributes &attributes)
     attributes.setWindowIcon(windowIcon.get());
     Orvo::COrvoWindow::describe(attributes);
 
-    int screenWidth = 0;
-    int screenHeight = 0;
-    Platform::getPrimaryDisplaySize(screenWidth, screenHeight);
     MathTools::CDimension outer;
     GUI::Windows::getWindowSizeForClientSize(MathTools::CDimension(CLIENT_WIDTH, CLIENT_HEIGHT), outer,
                                              attributes.getWindowStyle(), attributes.getExtendedWindowStyle(), false);
-    return MathTools::CRect(screenWidth / 2 - CLIENT_WIDTH / 2, screenHeight / 2 - CLIENT_HEIGHT / 2,
-                            outer.getWidth(), outer.getHeight());
+    return GUI::Windows::CWindow::getCentredOnScreen(outer);
 }
 
 int runMainWindow(const MathTools::CRect &area, GUI::Windows::CWindowAttributes &attributes)

@@ -1,6 +1,7 @@
 #include "framework/platform/SdlX11.hpp"
 
 #include "framework/io/Log.hpp"
+#include "framework/platform/LostDisplay.hpp"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -54,7 +55,9 @@ bool getX11Window(SDL_Window *window, Display *&display, ::Window &x11Window)
 }
 
 using X11ErrorHandler = int (*)(Display *, XErrorEvent *);
+using X11IoErrorHandler = int (*)(Display *);
 X11ErrorHandler xlibDefaultHandler = nullptr;
+char *(*displayString)(Display *) = nullptr;
 
 int handleX11Error(Display *display, XErrorEvent *error)
 {
@@ -66,6 +69,26 @@ int handleX11Error(Display *display, XErrorEvent *error)
     }
     return xlibDefaultHandler != nullptr ? xlibDefaultHandler(display, error) : 0;
 }
+
+int handleLostX11Connection(Display *display)
+{
+    endForLostDisplay(displayString != nullptr ? displayString(display) : nullptr);
+}
+
+/** libX11, loaded for good: Xlib calls the handlers set through it for as long as the process talks to X. */
+void *loadX11ForGood()
+{
+    static void *const library = dlopen("libX11.so.6", RTLD_LAZY);
+    return library;
+}
+
+/** A function of libX11 loaded for good; null without libX11. */
+template <typename TFunction>
+TFunction *findX11Function(const char *name)
+{
+    void *library = loadX11ForGood();
+    return library != nullptr ? reinterpret_cast<TFunction *>(dlsym(library, name)) : nullptr;
+}
 } // namespace
 
 void tolerateErrorsAboutGoneX11Windows()
@@ -73,15 +96,21 @@ void tolerateErrorsAboutGoneX11Windows()
     static bool installed = false;
     if (installed)
         return;
-    // Loaded for good: Xlib calls the handler for as long as the process talks to X.
-    void *library = dlopen("libX11.so.6", RTLD_LAZY);
-    auto *setErrorHandler =
-        library != nullptr ? reinterpret_cast<X11ErrorHandler (*)(X11ErrorHandler)>(dlsym(library, "XSetErrorHandler"))
-                           : nullptr;
+    auto *setErrorHandler = findX11Function<X11ErrorHandler(X11ErrorHandler)>("XSetErrorHandler");
     if (setErrorHandler == nullptr)
         return;
     xlibDefaultHandler = setErrorHandler(handleX11Error);
     installed = true;
+}
+
+void endProgramWhenX11ConnectionBreaks()
+{
+    // Xlib's own handler calls exit(), whose handlers close SDL's windows through the broken
+    // connection: Xlib then reports the loss again, or waits for an answer that never comes.
+    auto *setIoErrorHandler = findX11Function<X11IoErrorHandler(X11IoErrorHandler)>("XSetIOErrorHandler");
+    displayString = findX11Function<char *(Display *)>("XDisplayString");
+    if (setIoErrorHandler != nullptr)
+        setIoErrorHandler(handleLostX11Connection);
 }
 
 void ringX11Bell(SDL_Window *window)
@@ -116,6 +145,10 @@ void setX11WindowClass(SDL_Window *window, const std::string &className)
 }
 #else
 void tolerateErrorsAboutGoneX11Windows()
+{
+}
+
+void endProgramWhenX11ConnectionBreaks()
 {
 }
 

@@ -22,6 +22,14 @@ namespace Corvane::Platform
  */
 void tolerateErrorsAboutGoneX11Windows();
 
+/**
+ * Makes a broken connection to the X server (the server ended or was killed) end the program at
+ * once with one line on standard error and a failure status, instead of Xlib's default, whose
+ * exit lets the program's exit work talk to the dead server. Call it once SDL's video runs, so
+ * that the handler stays the one Xlib calls whatever SDL installed. Does nothing without libX11.
+ */
+void endProgramWhenX11ConnectionBreaks();
+
 /** Rings the X bell on the display of @p window. */
 void ringX11Bell(SDL_Window *window);
 

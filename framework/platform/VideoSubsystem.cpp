@@ -2,6 +2,7 @@
 
 #include "framework/basics/CProcessServices.hpp"
 #include "framework/io/Log.hpp"
+#include "framework/platform/CErrorOutputCapture.hpp"
 #include "framework/platform/SdlX11.hpp"
 
 #include <SDL.h>
@@ -28,6 +29,25 @@ VideoState &videoState()
 }
 } // namespace
 
+std::string describeVideoFailure(const std::string &error, const char *display, const std::string &complaints)
+{
+    std::string reason = error;
+    if (display != nullptr && *display != '\0')
+        reason += std::string(" (DISPLAY=") + display + ")";
+    std::string said; // the complaints' lines, without blank ones, on one line
+    for (std::size_t start = 0; start < complaints.size();)
+    {
+        std::size_t end = complaints.find('\n', start);
+        if (end == std::string::npos)
+            end = complaints.size();
+        const std::size_t last = end > start ? complaints.find_last_not_of(" \t\r", end - 1) : std::string::npos;
+        if (last != std::string::npos && last >= start)
+            said += (said.empty() ? "" : "; ") + complaints.substr(start, last + 1 - start);
+        start = end + 1;
+    }
+    return said.empty() ? reason : reason + ": " + said;
+}
+
 bool startVideo()
 {
     VideoState &state = videoState();
@@ -46,14 +66,21 @@ bool startVideo()
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         if (chosenDriver == nullptr || std::strcmp(chosenDriver, "x11") == 0)
             tolerateErrorsAboutGoneX11Windows();
+        // Xlib prints why a server refused the connection: that goes into SDL's reason instead.
+        CErrorOutputCapture complaints;
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
         {
             state = VideoState::RUNNING;
             Basics::CProcessServices::registerService(VIDEO_SERVICE, stopVideo);
+            const char *driver = SDL_GetCurrentVideoDriver();
+            if (driver != nullptr && std::strcmp(driver, "x11") == 0)
+                endProgramWhenX11ConnectionBreaks();
         }
         else
         {
-            IO::logMessage("No display: the video subsystem cannot start: %s", SDL_GetError());
+            const std::string reason = describeVideoFailure(SDL_GetError(), std::getenv("DISPLAY"), complaints.take());
+            SDL_SetError("%s", reason.c_str());
+            IO::logMessage("No display: the video subsystem cannot start: %s", reason.c_str());
             state = VideoState::FAILED;
         }
     }

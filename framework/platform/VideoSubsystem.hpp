@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace Corvane::Platform
 {
 /**
@@ -18,4 +20,11 @@ bool startVideo();
 void stopVideo();
 
 bool isVideoRunning();
+
+/**
+ * Why the video subsystem did not start, on one line: SDL's @p error, the @p display asked for
+ * (null or "" when none was named) and the non-blank lines of @p complaints, what the windowing
+ * library printed on standard error meanwhile (an X server's refusal, say).
+ */
+std::string describeVideoFailure(const std::string &error, const char *display, const std::string &complaints);
 } // namespace Corvane::Platform

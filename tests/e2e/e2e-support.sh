@@ -109,3 +109,27 @@ wait_for_exit() {
   fi
   wait "$pid"
 }
+
+# Helpers for the hostile-environment scripts: typing into a field, one-line messages, free displays.
+
+# Clicks at x y in window $1 and types $4 there, then Return.
+click_and_type() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+  xdotool type --delay 40 "$4"
+  xdotool key Return
+}
+
+# Whether file $1 holds exactly one line and it matches the extended regular expression $2.
+says_one_line() {
+  [[ $(wc -l <"$1") == 1 ]] && grep -Eq "$2" "$1"
+}
+
+# A display number no X server serves: neither its socket nor its lock file exists.
+free_display_number() {
+  local number
+  for number in $(seq 500 999); do
+    [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]] || { echo "$number"; return 0; }
+  done
+  return 1
+}

@@ -402,6 +402,16 @@ void CWindow::setWindowAlpha(double alpha)
     m_platformWindow->setOpacity(attributes.getAlpha());
 }
 
+CRect CWindow::getCentredOnScreen(const CDimension &size)
+{
+    Platform::SArea screen;
+    if (!Platform::getPlatformDriver().getScreenArea(Platform::SPoint{0, 0}, screen))
+        screen = Platform::SArea{};
+    const long left = screen.x + (screen.width - size.getWidth()) / 2;
+    const long top = screen.y + (screen.height - size.getHeight()) / 2;
+    return CRect(std::max<long>(left, screen.x), std::max<long>(top, screen.y), size.getWidth(), size.getHeight());
+}
+
 bool CWindow::getClientAreaOnScreen(CRect &area) const
 {
     Platform::SArea outer;

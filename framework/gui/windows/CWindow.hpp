@@ -151,6 +151,13 @@ public:
     static CWindow *getHookWindow();
     /** Every window of the process whose platform window exists, oldest first. */
     static std::vector<CWindow *> getOpenWindows();
+    /**
+     * An area of @p size centred on the usable part of the primary screen. Where the area is larger
+     * than that part, its top-left corner stays on it: the window manager hangs the title bar there,
+     * and a window whose title bar is off the screen cannot be moved. At (0, 0) when the platform
+     * cannot tell the screen.
+     */
+    static MathTools::CRect getCentredOnScreen(const MathTools::CDimension &size);
     /** Whether the window takes input (a disabled one still paints). */
     bool isWindowEnabled() const { return m_enabled; }
 

@@ -395,4 +395,19 @@ TEST_F(WindowTest, OpeningWithoutADisplayThrowsWithTheReason)
     }
     EXPECT_FALSE(another->isWindowOpen());
 }
+
+TEST_F(WindowTest, ACentredWindowKeepsItsTopLeftCornerOnTheUsableScreen)
+{
+    const MathTools::CDimension calculator(476, 613);
+    driver.setScreenArea(Platform::SArea{0, 0, 1280, 1024});
+    EXPECT_EQ(CRect(402, 205, 476, 613), CWindow::getCentredOnScreen(calculator));
+    // A panel across the top: centred on what is left below it.
+    driver.setScreenArea(Platform::SArea{0, 40, 1280, 984});
+    EXPECT_EQ(CRect(402, 225, 476, 613), CWindow::getCentredOnScreen(calculator));
+    // Smaller than the window: the title bar's corner stays on the screen, in both directions.
+    driver.setScreenArea(Platform::SArea{0, 0, 400, 300});
+    EXPECT_EQ(CRect(0, 0, 476, 613), CWindow::getCentredOnScreen(calculator));
+    driver.setScreenArea(Platform::SArea{100, 30, 400, 900});
+    EXPECT_EQ(CRect(100, 173, 476, 613), CWindow::getCentredOnScreen(calculator));
+}
 } // namespace
