@@ -110,7 +110,7 @@ wait_for_exit() {
   wait "$pid"
 }
 
-# Helpers for the hostile-environment scripts: typing into a field, one-line messages, free displays.
+# Typing into a field, one-line messages, free displays.
 
 # Clicks at x y in window $1 and types $4 there, then Return.
 click_and_type() {
