@@ -1,9 +1,15 @@
-// The paint of the calculator's window as the window does it: an offscreen picture of the window's
-// size, the background picture, and the thirty labels of the ten panels (two inputs and a result
-// each) with fill, frame and a two-decimal number in Arial 14 points, centred. Next to it the
-// repaint of one result label, measuring a number, loading a window-sized PNG, and the floor that
-// no paint can beat: copying one window-sized picture.
+// The paint of the calculator's window as the window does it, offscreen: the whole window (the
+// background picture and the ten panels with their fields, boxes and results in Arial 14 points),
+// then one result label after its text changed. Next to them measuring a number, loading the
+// window's background picture, and the floor that no paint can beat: copying one window-sized
+// picture.
 
+#include "app/COrvoWindow.hpp"
+#include "app/layout/CPanelLayout.hpp"
+#include "app/panels/CCalculatorPanel.hpp"
+#include "framework/application/CApplication.hpp"
+#include "framework/application/FrameworkLifetime.hpp"
+#include "framework/gui/controls/IControlRoot.hpp"
 #include "framework/gui/graphics/CGraphics.hpp"
 #include "framework/gui/graphics/CPNGImage.hpp"
 
@@ -13,81 +19,73 @@
 #include <cstring>
 #include <vector>
 
+using namespace Corvane;
 using namespace Corvane::GUI::Graphics;
-using Corvane::MathTools::CAlphaColour;
-using Corvane::MathTools::CColour;
-using Corvane::MathTools::CDimension;
-using Corvane::MathTools::CPoint;
-using Corvane::MathTools::CRect;
+using MathTools::CDimension;
+using MathTools::CRect;
 
 namespace
 {
-const CDimension WINDOW_SIZE(476, 613);
-const CColour BACKGROUND(160, 160, 174); // the calculator window's own
-constexpr long PANEL_HEIGHT = 51;
-constexpr long PANELS = 10;
-const CRect PANEL_LABELS[] = {CRect(126, 9, 74, 20), CRect(220, 9, 74, 20), CRect(349, 9, 104, 20)};
+const CRect WINDOW_AREA(0, 0, Orvo::CPanelLayout::CLIENT_WIDTH, Orvo::CPanelLayout::CLIENT_HEIGHT);
 
-class CPaintScene
+/** The calculator window, made as the program makes it but never shown: paints stay offscreen. */
+class CCalculatorScene
 {
 public:
-    CPaintScene() : m_background(ORVO_BENCHMARK_BACKGROUND), m_font("Arial", 14) {}
+    CCalculatorScene()
+    {
+        Application::CApplication::setApplicationPath(ORVO_RUNTIME_DIR);
+        Application::startFramework();
+        m_window.reset(new Orvo::COrvoWindow(WINDOW_AREA));
+        // The first paint makes the picture the window keeps, as the program's first paint does.
+        paint(WINDOW_AREA);
+    }
+    ~CCalculatorScene()
+    {
+        m_window.reset(nullptr);
+        Application::stopFramework();
+    }
 
-    /** One paint of @p area: what the window does between its platform's begin and end of paint. */
     void paint(const CRect &area)
     {
-        m_graphics.setUpdateArea(area);
-        m_graphics.initialiseBuffered(WINDOW_SIZE, BACKGROUND);
-        m_graphics.getClip().setClip(area);
-        m_graphics.drawImage(&m_background, CRect(CPoint(), WINDOW_SIZE), m_background.getNormalisedImageArea());
-        for (long panel = 0; panel < PANELS; panel++)
-            for (const CRect &label : PANEL_LABELS)
-                drawLabelIfVisible(label, panel, area);
-        benchmark::DoNotOptimize(m_graphics.getNativeImage().getPixel(area.getLeft(), area.getTop()));
-        m_graphics.getClip().releaseClip();
-        m_graphics.uninitialise();
+        m_window->drawOffscreen(area);
+        benchmark::DoNotOptimize(m_window->getOffscreenPicture().getPixel(area.getLeft(), area.getTop()));
+    }
+
+    /** The result label of the time-stretch panel, in the middle of the window. */
+    GUI::Controls::CTextLabel &middleResult() const
+    {
+        const long index = static_cast<long>(Orvo::EPanel::TIME_STRETCH);
+        auto *panel =
+            dynamic_cast<Orvo::CCalculatorPanel *>(m_window->getControlRoot()->getControlAtIndex(index, true));
+        return panel->getResult();
     }
 
 private:
-    void drawLabelIfVisible(const CRect &label, long panel, const CRect &area)
-    {
-        CRect placed(label);
-        placed.offset(CPoint(0, panel * PANEL_HEIGHT));
-        CRect visible;
-        CRect::getIntersectionArea(placed, area, visible);
-        if (visible.getWidth() <= 0 || visible.getHeight() <= 0)
-            return;
-        Corvane::Basics::CString text;
-        text.setStringWithFormat("%0.02f", 120.0 + panel * 13.37 + label.getLeft() / 7.0);
-        m_graphics.getBrush().setColour(CAlphaColour(255, 255, 255, 255));
-        m_graphics.getPen().setColour(CAlphaColour(0, 0, 0, 255));
-        m_graphics.fillAndDrawRectangle(placed);
-        placed.offset(CPoint(1, 1));
-        m_graphics.drawText(text, placed, &m_font, CGraphics::CENTRE_CENTRE);
-    }
-
-    CGraphics m_graphics;
-    CPNGImage m_background;
-    CFont m_font;
+    Basics::TCountedReference<Orvo::COrvoWindow> m_window;
 };
 
 void fullRepaint(benchmark::State &state)
 {
-    CPaintScene scene;
+    CCalculatorScene scene;
     for (auto _ : state)
-        scene.paint(CRect(CPoint(), WINDOW_SIZE));
+        scene.paint(WINDOW_AREA);
 }
 BENCHMARK(fullRepaint)->Unit(benchmark::kMicrosecond);
 
-void oneLabelRepaint(benchmark::State &state)
+void oneResultRepaint(benchmark::State &state)
 {
-    CPaintScene scene;
-    CRect result(PANEL_LABELS[2]);
-    result.offset(CPoint(0, 4 * PANEL_HEIGHT));
+    CCalculatorScene scene;
+    GUI::Controls::CTextLabel &result = scene.middleResult();
+    const char *texts[] = {"96.00", "104.17"};
+    long turn = 0;
     for (auto _ : state)
-        scene.paint(result);
+    {
+        result.setText(texts[turn++ % 2]);
+        scene.paint(result.getWindowArea());
+    }
 }
-BENCHMARK(oneLabelRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(oneResultRepaint)->Unit(benchmark::kMicrosecond);
 
 void measureNumber(benchmark::State &state)
 {
@@ -103,19 +101,20 @@ void measureNumber(benchmark::State &state)
 }
 BENCHMARK(measureNumber)->Unit(benchmark::kMicrosecond);
 
-void loadWindowSizedPng(benchmark::State &state)
+void loadBackgroundPicture(benchmark::State &state)
 {
+    const Basics::CSystemString path(ORVO_RUNTIME_DIR "/Resources/Background.png");
     for (auto _ : state)
     {
-        CPNGImage image(ORVO_BENCHMARK_BACKGROUND);
+        CPNGImage image(path);
         benchmark::DoNotOptimize(image.getImageHandle());
     }
 }
-BENCHMARK(loadWindowSizedPng)->Unit(benchmark::kMicrosecond);
+BENCHMARK(loadBackgroundPicture)->Unit(benchmark::kMicrosecond);
 
 void copyWindowSizedPictureFloor(benchmark::State &state)
 {
-    const std::size_t bytes = static_cast<std::size_t>(WINDOW_SIZE.getWidth() * WINDOW_SIZE.getHeight()) * 4;
+    const std::size_t bytes = static_cast<std::size_t>(WINDOW_AREA.getWidth() * WINDOW_AREA.getHeight()) * 4;
     std::vector<std::uint32_t> source(bytes / 4, 0xFF808080u), target(bytes / 4);
     for (auto _ : state)
     {
