@@ -1,0 +1,79 @@
+#include "tests/fuzz/calculator/ResultTexts.hpp"
+
+#include <cctype>
+#include <cstring>
+
+namespace Corvane::Fuzzing
+{
+namespace
+{
+// Written out here rather than taken from the program, so that a changed table shows up.
+constexpr const char *PITCH_CLASSES[] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "Bb", "B"};
+constexpr const char *STRAIGHT_DIVISIONS[] = {"64",  "32",  "16",   "8",    "4",    "2",   "1",
+                                              "1/2", "1/4", "1/8", "1/16", "1/32", "1/64"};
+constexpr int HIGHEST_NOTE = 127;
+
+bool isDigits(const std::string &text, std::size_t from, std::size_t to)
+{
+    if (from >= to)
+        return false;
+    for (std::size_t at = from; at < to; at++)
+        if (std::isdigit(static_cast<unsigned char>(text[at])) == 0)
+            return false;
+    return true;
+}
+} // namespace
+
+bool isTwoDecimalNumber(const std::string &text)
+{
+    const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    const std::size_t point = text.find('.');
+    return point != std::string::npos && point + 3 == text.size() && isDigits(text, start, point) &&
+           isDigits(text, point + 1, text.size());
+}
+
+bool isNoteName(const std::string &text)
+{
+    // The longest pitch class that starts the text ("C#" before "C").
+    int pitch = -1;
+    std::size_t length = 0;
+    for (int candidate = 0; candidate < 12; candidate++)
+    {
+        const std::size_t candidateLength = std::strlen(PITCH_CLASSES[candidate]);
+        if (candidateLength > length && text.compare(0, candidateLength, PITCH_CLASSES[candidate]) == 0)
+        {
+            pitch = candidate;
+            length = candidateLength;
+        }
+    }
+    if (pitch < 0)
+        return false;
+    const std::string octave = text.substr(length);
+    if (octave != "-1" && (octave.size() != 1 || std::isdigit(static_cast<unsigned char>(octave[0])) == 0))
+        return false;
+    return (std::stoi(octave) + 1) * 12 + pitch <= HIGHEST_NOTE;
+}
+
+bool isStraightDivisionName(const std::string &text)
+{
+    for (const char *name : STRAIGHT_DIVISIONS)
+        if (text == name)
+            return true;
+    return false;
+}
+
+bool isPossibleResult(Orvo::EPanel panel, const std::string &text)
+{
+    if (text == "Range Error")
+        return true;
+    switch (panel)
+    {
+    case Orvo::EPanel::CLOSEST_NOTE:
+        return isNoteName(text);
+    case Orvo::EPanel::CLOSEST_DIVISION:
+        return isStraightDivisionName(text);
+    default:
+        return isTwoDecimalNumber(text);
+    }
+}
+} // namespace Corvane::Fuzzing
