@@ -120,6 +120,21 @@ TEST_F(CalculatorSessionTest, MenusChooseWithThePointerAndCloseWhenLeft)
     });
 }
 
+TEST_F(CalculatorSessionTest, APressOnAnotherProgramTakesTheFocusAndTheKeysWithIt)
+{
+    CSessionPlayer player(driver);
+    const SPlace tempo = CSessionWriter::control(EPanel::DELAY, 0);
+    // The top left corner of the margin lies outside the window: another program is there.
+    player.play(CSessionWriter().click(tempo).type("90").click(CSessionWriter::inWindow(0, 0)).getBytes());
+    EXPECT_EQ("120.00", field(player, EPanel::DELAY, 0)) << "the open edit lost the focus";
+    player.play(CSessionWriter().type("7").key(Platform::KEY_RETURN).getBytes());
+    EXPECT_EQ("120.00", field(player, EPanel::DELAY, 0)) << "no key reaches a program without the focus";
+
+    player.play(CSessionWriter().click(tempo).type("60").key(Platform::KEY_RETURN).getBytes());
+    EXPECT_EQ("60.00", field(player, EPanel::DELAY, 0)) << "a press in the window gives the focus back";
+    EXPECT_EQ("1000.00", result(player, EPanel::DELAY));
+}
+
 TEST_F(CalculatorSessionTest, EverySessionAndEachOfItsBeginningsLeavesPossibleResultsAndNothingAlive)
 {
     // What the process makes on first use and keeps (a name list's shared policy, say) is made
