@@ -165,7 +165,7 @@ std::vector<CHeadlessWindow *> CSessionPlayer::getShownMenus() const
     return menus;
 }
 
-bool CSessionPlayer::playStep(CByteReader &input)
+void CSessionPlayer::playStep(CByteReader &input)
 {
     const std::uint8_t step = input.next();
     m_modifiers.shift = (step & SHIFT_BIT) != 0;
@@ -233,7 +233,6 @@ bool CSessionPlayer::playStep(CByteReader &input)
         break;
     }
     }
-    return !m_closed;
 }
 
 void CSessionPlayer::playPointerStep(EStep kind, CByteReader &input, bool right)

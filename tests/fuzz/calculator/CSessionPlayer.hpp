@@ -61,7 +61,7 @@ public:
     std::vector<Platform::CHeadlessWindow *> getShownMenus() const;
 
 private:
-    bool playStep(CByteReader &input);
+    void playStep(CByteReader &input);
     void playPointerStep(EStep kind, CByteReader &input, bool right);
     void playKeyStep(EStep kind, std::uint8_t index);
     void type(CByteReader &input);

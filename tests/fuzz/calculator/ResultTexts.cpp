@@ -1,5 +1,8 @@
 #include "tests/fuzz/calculator/ResultTexts.hpp"
 
+#include "app/layout/CPanelLayout.hpp"
+#include "tests/fuzz/calculator/CSessionPlayer.hpp"
+
 #include <cctype>
 #include <cstring>
 
@@ -12,6 +15,14 @@ constexpr const char *PITCH_CLASSES[] = {"C", "C#", "D", "D#", "E", "F", "F#", "
 constexpr const char *STRAIGHT_DIVISIONS[] = {"64",  "32",  "16",   "8",    "4",    "2",   "1",
                                               "1/2", "1/4", "1/8", "1/16", "1/32", "1/64"};
 constexpr int HIGHEST_NOTE = 127;
+
+void noteIf(bool impossible, const Orvo::SPanelLayout &layout, const char *what, const Basics::CString &text,
+            std::string &found)
+{
+    if (impossible)
+        found += std::string(found.empty() ? "" : "; ") + layout.className + "'s " + what + " shows \"" +
+                 text.getString() + "\"";
+}
 
 bool isDigits(const std::string &text, std::size_t from, std::size_t to)
 {
@@ -62,6 +73,33 @@ bool isStraightDivisionName(const std::string &text)
     return false;
 }
 
+bool isDivisionName(const std::string &text)
+{
+    const char last = text.empty() ? '\0' : text.back();
+    return isStraightDivisionName(text) ||
+           ((last == 'T' || last == 'D') && isStraightDivisionName(text.substr(0, text.size() - 1)));
+}
+
+bool isWholeNumber(const std::string &text)
+{
+    const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    return isDigits(text, start, text.size());
+}
+
+bool isPossibleFieldText(const std::string &initial, const std::string &text)
+{
+    return isTwoDecimalNumber(initial) ? isTwoDecimalNumber(text) : isWholeNumber(text);
+}
+
+bool isPossibleChoiceText(Orvo::EPanel panel, const std::string &text)
+{
+    if (panel != Orvo::EPanel::NOTE_FREQUENCY)
+        return isDivisionName(text);
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    return first != std::string::npos && isNoteName(text.substr(first, last - first + 1));
+}
+
 bool isPossibleResult(Orvo::EPanel panel, const std::string &text)
 {
     if (text == "Range Error")
@@ -75,5 +113,26 @@ bool isPossibleResult(Orvo::EPanel panel, const std::string &text)
     default:
         return isTwoDecimalNumber(text);
     }
+}
+
+std::string findImpossibleTexts(const CSessionPlayer &player)
+{
+    std::string found;
+    for (const Orvo::SPanelLayout &layout : Orvo::CPanelLayout::getPanels())
+    {
+        const Orvo::CCalculatorPanel &panel = player.getPanel(layout.panel);
+        const Basics::CString &result = panel.getResult().getText();
+        noteIf(!isPossibleResult(layout.panel, result.getString()), layout, "result", result, found);
+        const std::vector<Basics::CString> initial = layout.getInitialFieldTexts();
+        for (std::size_t field = 0; field < initial.size(); field++)
+        {
+            const Basics::CString &text = panel.getField(field).getText();
+            noteIf(!isPossibleFieldText(initial[field].getString(), text.getString()), layout, "field", text, found);
+        }
+        if (const GUI::Controls::CComboBox *chooser = panel.getChooser())
+            noteIf(!isPossibleChoiceText(layout.panel, chooser->getText().getString()), layout, "choice",
+                   chooser->getText(), found);
+    }
+    return found;
 }
 } // namespace Corvane::Fuzzing
