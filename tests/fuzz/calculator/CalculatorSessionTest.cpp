@@ -3,6 +3,7 @@
 #include "app/layout/CPanelLayout.hpp"
 #include "framework/application/CApplication.hpp"
 #include "framework/application/FrameworkLifetime.hpp"
+#include "framework/gui/controls/CEditBox.hpp"
 #include "framework/gui/graphics/CFont.hpp"
 #include "tests/fuzz/calculator/CSessionPlayer.hpp"
 #include "tests/fuzz/calculator/CSessionWriter.hpp"
@@ -65,8 +66,10 @@ TEST_F(CalculatorSessionTest, TypedValuesRecalculateTheirPanels)
         EXPECT_EQ("120.00", field(player, EPanel::DELAY, 0)) << "the refused tempo is reset";
         EXPECT_EQ("500.00", result(player, EPanel::DELAY));
     });
-    replay("nearest-note-261", [](const CSessionPlayer &player) { EXPECT_EQ("C4", result(player, EPanel::CLOSEST_NOTE)); });
-    replay("negative-shift", [](const CSessionPlayer &player) { EXPECT_EQ("60.00", result(player, EPanel::TEMPO_SHIFT)); });
+    replay("nearest-note-261",
+           [](const CSessionPlayer &player) { EXPECT_EQ("C4", result(player, EPanel::CLOSEST_NOTE)); });
+    replay("negative-shift",
+           [](const CSessionPlayer &player) { EXPECT_EQ("60.00", result(player, EPanel::TEMPO_SHIFT)); });
     replay("closest-division-8hz",
            [](const CSessionPlayer &player) { EXPECT_EQ("1/16", result(player, EPanel::CLOSEST_DIVISION)); });
     replay("focus-lost-while-editing", [](const CSessionPlayer &player) {
@@ -133,6 +136,54 @@ TEST_F(CalculatorSessionTest, APressOnAnotherProgramTakesTheFocusAndTheKeysWithI
     player.play(CSessionWriter().click(tempo).type("60").key(Platform::KEY_RETURN).getBytes());
     EXPECT_EQ("60.00", field(player, EPanel::DELAY, 0)) << "a press in the window gives the focus back";
     EXPECT_EQ("1000.00", result(player, EPanel::DELAY));
+}
+
+TEST_F(CalculatorSessionTest, AControlPlaceLandsOnItsControlFromCornerToCorner)
+{
+    CSessionPlayer player(driver);
+    for (const Orvo::SPanelLayout &layout : Orvo::CPanelLayout::getPanels())
+        for (std::size_t control = 0; control < layout.controls.size(); control++)
+        {
+            if (layout.controls[control].field == Orvo::SControlLayout::NO_FIELD)
+                continue;
+            const GUI::Controls::CTextEdit &edit =
+                player.getPanel(layout.panel).getField(static_cast<std::size_t>(layout.controls[control].field));
+            for (std::uint8_t corner : {0x00, 0xFF})
+            {
+                player.play(CSessionWriter().click(CSessionWriter::control(layout.panel, control, corner)).getBytes());
+                EXPECT_NE(nullptr, edit.getEditBox()) << layout.className << " control " << control << " at " << +corner;
+                player.play(CSessionWriter().key(Platform::KEY_ESCAPE).getBytes());
+                EXPECT_EQ(nullptr, edit.getEditBox());
+            }
+        }
+}
+
+TEST_F(CalculatorSessionTest, TimerStepsFireTheCaretUntilItRests)
+{
+    CSessionPlayer player(driver);
+    player.play(CSessionWriter().click(CSessionWriter::control(EPanel::LFO, 0)).timer().getBytes());
+    const auto caretRuns = [this] {
+        for (const Platform::CHeadlessWindow *window : driver.getWindows())
+            if (window->isTimerRunning(GUI::Controls::CEditBox::CARET_TIMER_ID))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(caretRuns());
+    CSessionWriter blinks;
+    for (long blink = 0; blink < GUI::Controls::CEditBox::BLINKS_BEFORE_REST; blink++)
+        blinks.timer(static_cast<std::uint8_t>(blink));
+    player.play(blinks.getBytes());
+    EXPECT_FALSE(caretRuns()) << "the caret rests after its blinks";
+    EXPECT_NE(nullptr, player.getPanel(EPanel::LFO).getField(0).getEditBox());
+}
+
+TEST_F(CalculatorSessionTest, AVeryLongTextIsCutToTheFieldAndRefused)
+{
+    replay("long-text", [](const CSessionPlayer &player) {
+        ASSERT_EQ(1u, player.getBoxes().size()) << "fifty nines are out of range as a tempo";
+        EXPECT_EQ("120.00", field(player, EPanel::TEMPO_SHIFT, 0));
+        EXPECT_EQ("0.00", field(player, EPanel::TEMPO_SHIFT, 1)) << "a text of no digits reads as nothing";
+    });
 }
 
 TEST_F(CalculatorSessionTest, EverySessionAndEachOfItsBeginningsLeavesPossibleTextsAndNothingAlive)
