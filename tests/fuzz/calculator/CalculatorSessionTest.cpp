@@ -243,6 +243,15 @@ TEST(ResultTextsTest, FieldsKeepTheFormOfTheirInitialTextAndChoicesNameAnItem)
     EXPECT_FALSE(isPossibleChoiceText(EPanel::NOTE_FREQUENCY, "1/4"));
 }
 
+TEST(ResultTextsTest, BoxesAreRangeMessagesOrTheMissingDivision)
+{
+    EXPECT_TRUE(isPossibleBox("Orvo error: Bpm range error!"));
+    EXPECT_TRUE(isPossibleBox("Orvo Error: Please select a valid tempo division"));
+    EXPECT_FALSE(isPossibleBox("Orvo error: "));
+    EXPECT_FALSE(isPossibleBox("Orvo Error: Bpm range error!"));
+    EXPECT_FALSE(isPossibleBox("Exception occurred!: Caught an unknown exception!"));
+}
+
 TEST(SessionWriterTest, RefusesWhatTheFormatCannotHold)
 {
     EXPECT_THROW(CSessionWriter::control(EPanel::NOTE_FREQUENCY, 2), std::invalid_argument);

@@ -115,6 +115,13 @@ bool isPossibleResult(Orvo::EPanel panel, const std::string &text)
     }
 }
 
+bool isPossibleBox(const std::string &box)
+{
+    static const std::string RANGE_TITLE = "Orvo error: ";
+    return (box.compare(0, RANGE_TITLE.size(), RANGE_TITLE) == 0 && box.size() > RANGE_TITLE.size()) ||
+           box == "Orvo Error: Please select a valid tempo division";
+}
+
 std::string findImpossibleTexts(const CSessionPlayer &player)
 {
     std::string found;
@@ -133,6 +140,9 @@ std::string findImpossibleTexts(const CSessionPlayer &player)
             noteIf(!isPossibleChoiceText(layout.panel, chooser->getText().getString()), layout, "choice",
                    chooser->getText(), found);
     }
+    for (const std::string &box : player.getBoxes())
+        if (!isPossibleBox(box))
+            found += std::string(found.empty() ? "" : "; ") + "a box says \"" + box + "\"";
     return found;
 }
 } // namespace Corvane::Fuzzing

@@ -35,8 +35,14 @@ bool isPossibleFieldText(const std::string &initial, const std::string &text);
  */
 bool isPossibleChoiceText(Orvo::EPanel panel, const std::string &text);
 /**
+ * A message box as the player keeps it ("Title: text"): a range message titled "Orvo error", or
+ * the missing division's message titled "Orvo Error".
+ */
+bool isPossibleBox(const std::string &box);
+/**
  * What no panel of the player's window could show, in its result, its closed fields or its
- * choice: "CDelayPanel's result shows \"inf\"; ...", or empty when every text is possible.
+ * choice, and any box it could not raise: "CDelayPanel's result shows \"inf\"; ...", or empty
+ * when every text is possible.
  */
 std::string findImpossibleTexts(const CSessionPlayer &player);
 } // namespace Corvane::Fuzzing
