@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <dlfcn.h>
 
 #if defined(SDL_VIDEO_DRIVER_X11)
@@ -13,6 +15,13 @@
 
 namespace Corvane::Platform
 {
+void endAfterLostX11Connection()
+{
+    std::fputs("The connection to the X server is lost: the program ends\n", stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 #if defined(SDL_VIDEO_DRIVER_X11)
 namespace
 {
@@ -66,6 +75,19 @@ int handleX11Error(Display *display, XErrorEvent *error)
     }
     return xlibDefaultHandler != nullptr ? xlibDefaultHandler(display, error) : 0;
 }
+
+int handleLostX11Connection(Display *)
+{
+    endAfterLostX11Connection();
+}
+
+/** A function of libX11, loaded for good: Xlib calls the handlers for as long as the process talks to X. */
+template <typename TFunction>
+TFunction *findForGood(const char *name)
+{
+    static void *library = dlopen("libX11.so.6", RTLD_LAZY);
+    return library != nullptr ? reinterpret_cast<TFunction *>(dlsym(library, name)) : nullptr;
+}
 } // namespace
 
 void tolerateErrorsAboutGoneX11Windows()
@@ -73,15 +95,18 @@ void tolerateErrorsAboutGoneX11Windows()
     static bool installed = false;
     if (installed)
         return;
-    // Loaded for good: Xlib calls the handler for as long as the process talks to X.
-    void *library = dlopen("libX11.so.6", RTLD_LAZY);
-    auto *setErrorHandler =
-        library != nullptr ? reinterpret_cast<X11ErrorHandler (*)(X11ErrorHandler)>(dlsym(library, "XSetErrorHandler"))
-                           : nullptr;
+    auto *setErrorHandler = findForGood<X11ErrorHandler(X11ErrorHandler)>("XSetErrorHandler");
     if (setErrorHandler == nullptr)
         return;
     xlibDefaultHandler = setErrorHandler(handleX11Error);
     installed = true;
+}
+
+void endAtOnceWhenX11ConnectionIsLost()
+{
+    using X11IOErrorHandler = int (*)(Display *);
+    if (auto *setIOErrorHandler = findForGood<X11IOErrorHandler(X11IOErrorHandler)>("XSetIOErrorHandler"))
+        setIOErrorHandler(handleLostX11Connection);
 }
 
 void ringX11Bell(SDL_Window *window)
@@ -116,6 +141,10 @@ void setX11WindowClass(SDL_Window *window, const std::string &className)
 }
 #else
 void tolerateErrorsAboutGoneX11Windows()
+{
+}
+
+void endAtOnceWhenX11ConnectionIsLost()
 {
 }
 

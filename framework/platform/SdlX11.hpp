@@ -22,6 +22,20 @@ namespace Corvane::Platform
  */
 void tolerateErrorsAboutGoneX11Windows();
 
+/**
+ * Ends the program at once when its connection to the X server is lost (the server stopped, the
+ * session ended). Xlib's default handler would call exit(), whose handlers stop SDL's video, and
+ * SDL then waits for ever, at full speed, for an answer from the server that is gone. Call it
+ * before SDL's video starts on X11. Does nothing without libX11.
+ */
+void endAtOnceWhenX11ConnectionIsLost();
+
+/**
+ * What the program does once its X connection is lost: says so on the standard error and ends
+ * with status 1, running no exit handlers, for they would talk to the server that is gone.
+ */
+[[noreturn]] void endAfterLostX11Connection();
+
 /** Rings the X bell on the display of @p window. */
 void ringX11Bell(SDL_Window *window);
 

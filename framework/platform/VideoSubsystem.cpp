@@ -42,7 +42,10 @@ bool startVideo()
         if (chosenDriver == nullptr)
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         if (chosenDriver == nullptr || std::strcmp(chosenDriver, "x11") == 0)
+        {
             tolerateErrorsAboutGoneX11Windows();
+            endAtOnceWhenX11ConnectionIsLost();
+        }
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
         {
             state = VideoState::RUNNING;
