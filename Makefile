@@ -64,5 +64,18 @@ fuzz: fuzz-build
 fuzz-check: fuzz-build
 	@tests/fuzz/run-fuzzers check $(FUZZ_BUILD)/fuzzers
 
+# The calculator under AddressSanitizer and UBSan, driven at random by a hurried user for
+# SOAK_SECONDS seconds on a private X server (tools/soak/orvo-soak; SOAK_SEED replays a run).
+SOAK_SECONDS ?= 600
+SOAK_SEED    ?=
+
+.PHONY: soak
+
+soak:
+	@$(MAKE) --no-print-directory configure SANITIZE=1
+	@cmake --build build-sanitize -j$(JOBS) --target orvo orvo-render
+	@tools/soak/orvo-soak --seconds $(SOAK_SECONDS) $(if $(SOAK_SEED),--seed $(SOAK_SEED)) \
+		build-sanitize/app/orvo build-sanitize/tools/orvo-render/orvo-render
+
 clean:
 	rm -rf build build-sanitize build-fuzz
