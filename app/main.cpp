@@ -7,6 +7,7 @@
 #include "framework/application/FrameworkLifetime.hpp"
 #include "framework/basics/CException.hpp"
 #include "framework/host/ProcessorFeatures.hpp"
+#include "framework/gui/graphics/CTextLayout.hpp"
 #include "framework/gui/graphics/PicturePrefetch.hpp"
 #include "framework/gui/windows/Dialogs.hpp"
 #include "framework/platform/IPlatformDriver.hpp"
@@ -43,11 +44,14 @@ Basics::CSystemString getIconPath()
 }
 
 /**
- * The pictures are decoded, and the fonts looked up (the framework's start began that), while
- * the connection to the display is made: the three take about as long as each other.
+ * The fonts are looked up and the pictures decoded on threads of their own while the connection
+ * to the display is made: the three take about as long as each other. The part of the display's
+ * start that may launch a helper program comes first, while the program has one thread.
  */
-void prefetchPictures()
+void startPreparingInBackground()
 {
+    Platform::getPlatformDriver().prepare();
+    GUI::Graphics::CTextLayout::startTextEngine();
     GUI::Graphics::prefetchPicture(Orvo::COrvoWindow::getBackgroundPath());
     GUI::Graphics::prefetchPicture(getIconPath());
 }
@@ -115,7 +119,7 @@ int main()
     fillApplicationRecord();
     Host::detectProcessorFeatures();
     Application::startFramework();
-    prefetchPictures();
+    startPreparingInBackground();
     int code = 1;
     if (canOpenWindows())
     {

@@ -4,7 +4,6 @@
 #include "framework/basics/CProcessServices.hpp"
 #include "framework/gui/graphics/CFont.hpp"
 #include "framework/gui/graphics/CImageManager.hpp"
-#include "framework/gui/graphics/CTextLayout.hpp"
 #include "framework/io/CClassReport.hpp"
 #include "framework/io/Log.hpp"
 
@@ -22,7 +21,6 @@ void startFramework()
     GUI::Graphics::CImageManager::initialise();
     // The default font holds the only reference, so releasing it frees the font.
     GUI::Graphics::CFont::setDefaultFont(new GUI::Graphics::CFont(DEFAULT_FONT_FACE, DEFAULT_FONT_POINTS));
-    GUI::Graphics::CTextLayout::startTextEngine();
 }
 
 void stopFramework(const char *classReportPath)

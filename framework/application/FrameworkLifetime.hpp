@@ -4,8 +4,7 @@ namespace Corvane::Application
 {
 /**
  * Starts the framework's eager process services, in this order: the log (closed until the program
- * opens it), the image stores, the default font, Arial at 8 points, and the text engine, which
- * goes on reading the font configuration in the background. Services that can only
+ * opens it), the image stores, and the default font, Arial at 8 points. Services that can only
  * start when needed (the video subsystem, the platform backend, the cursors) start on their first
  * use and join the same shutdown. Call it once, after filling the application record.
  */

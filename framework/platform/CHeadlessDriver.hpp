@@ -124,6 +124,7 @@ public:
     ~CHeadlessDriver() override;
 
     const char *getName() const override { return "headless"; }
+    void prepare() override {}
     bool start(std::string &reason) override;
     void stop() override;
     std::unique_ptr<IPlatformWindow> createWindow(const SWindowDescription &description,

@@ -91,6 +91,11 @@ bool CSdlDriver::ensureRunning() const
     return true;
 }
 
+void CSdlDriver::prepare()
+{
+    startEvents();
+}
+
 bool CSdlDriver::start(std::string &reason)
 {
     const bool running = ensureRunning();

@@ -39,6 +39,7 @@ public:
     ~CSdlDriver() override;
 
     const char *getName() const override { return "sdl"; }
+    void prepare() override;
     bool start(std::string &reason) override;
     void stop() override;
     std::unique_ptr<IPlatformWindow> createWindow(const SWindowDescription &description,

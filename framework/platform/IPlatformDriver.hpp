@@ -36,6 +36,13 @@ public:
     virtual const char *getName() const = 0;
 
     /**
+     * Does the part of starting that may start a helper program, while the program still has one
+     * thread: a program forked from one with several can hang before it runs, when another thread
+     * held a lock at the moment of the fork. SDL connects to the session's message bus, which
+     * may launch one. Failures are left for start to meet and report.
+     */
+    virtual void prepare() = 0;
+    /**
      * Gets the backend ready to make windows (SDL starts its video subsystem). False, with the
      * reason, when it cannot (no display to reach); later calls answer the same at once.
      */

@@ -87,14 +87,41 @@ bool startVideo()
     return state == VideoState::RUNNING;
 }
 
+namespace
+{
+constexpr const char *EVENTS_SERVICE = "events";
+
+/** SDL_Quit lets go of what SDL shares between its subsystems (its D-Bus connection). */
+void quitSdlWhenUnused()
+{
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit();
+}
+
+void stopEvents()
+{
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    quitSdlWhenUnused();
+    Basics::CProcessServices::withdrawService(EVENTS_SERVICE);
+}
+} // namespace
+
+bool startEvents()
+{
+    if ((SDL_WasInit(SDL_INIT_EVENTS) & SDL_INIT_EVENTS) != 0)
+        return true;
+    if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0)
+        return false;
+    Basics::CProcessServices::registerService(EVENTS_SERVICE, stopEvents);
+    return true;
+}
+
 void stopVideo()
 {
     if (videoState() == VideoState::RUNNING)
     {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        // Only SDL_Quit lets go of what SDL shares between its subsystems (its D-Bus connection).
-        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
-            SDL_Quit();
+        quitSdlWhenUnused();
     }
     videoState() = VideoState::NOT_STARTED;
     Basics::CProcessServices::withdrawService(VIDEO_SERVICE);

@@ -14,6 +14,13 @@ namespace Corvane::Platform
 bool startVideo();
 
 /**
+ * Starts SDL's event subsystem alone, the part of SDL's start that connects to the session's
+ * message bus, registered as a process service that stops after the video subsystem. Once is
+ * enough; false when SDL cannot start it (the video start then reports why).
+ */
+bool startEvents();
+
+/**
  * Shuts the subsystem down, withdraws the service and forgets a failed start, so the next
  * startVideo tries again.
  */

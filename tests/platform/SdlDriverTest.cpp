@@ -1,6 +1,8 @@
+#include "framework/basics/CProcessServices.hpp"
 #include "framework/platform/CSdlDriver.hpp"
 #include "framework/platform/CSdlWindow.hpp"
 #include "framework/platform/SdlEventTranslation.hpp"
+#include "framework/platform/VideoSubsystem.hpp"
 
 #include <gtest/gtest.h>
 
@@ -263,4 +265,20 @@ TEST(SdlDriverWithoutDisplay, AnswersAtOnceAndNeverWaitsForever)
         EXPECT_EQ(driver.getQuitCode(), 2);
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
+}
+
+TEST(SdlDriverPrepared, StartsItsEventsFirstAndLetsGoOfSdlWholeAtTheProcessShutdown)
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    stopVideo(); // forgets a failed start of an earlier test
+    CSdlDriver driver;
+    driver.prepare();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "preparing started the display";
+    EXPECT_NE(SDL_WasInit(SDL_INIT_EVENTS), 0u);
+    std::string reason;
+    ASSERT_TRUE(driver.start(reason)) << reason;
+    driver.prepare(); // once is enough: nothing changes
+    driver.stop();
+    Corvane::Basics::CProcessServices::shutdown();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u) << "SDL kept a subsystem after the shutdown";
 }
