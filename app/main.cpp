@@ -2,6 +2,7 @@
 // naming a file, it writes the framework's class report there at exit: what every class still had
 // alive after shutdown, which should be nothing.
 #include "app/COrvoWindow.hpp"
+#include "app/layout/CPanelLayout.hpp"
 #include "app/startup/DataFolder.hpp"
 #include "framework/application/CApplication.hpp"
 #include "framework/application/FrameworkLifetime.hpp"
@@ -21,8 +22,6 @@ using Application::CApplication;
 
 namespace
 {
-constexpr long CLIENT_WIDTH = 476;
-constexpr long CLIENT_HEIGHT = 613;
 constexpr const char *EXCEPTION_TITLE = "Exception occurred!";
 
 void fillApplicationRecord()
@@ -74,9 +73,10 @@ MathTools::CRect describeMainWindow(GUI::Windows::CWindowAttributes &attributes)
     attributes.setWindowIcon(windowIcon.get());
     Orvo::COrvoWindow::describe(attributes);
 
+    const MathTools::CDimension client(Orvo::CPanelLayout::CLIENT_WIDTH, Orvo::CPanelLayout::CLIENT_HEIGHT);
     MathTools::CDimension outer;
-    GUI::Windows::getWindowSizeForClientSize(MathTools::CDimension(CLIENT_WIDTH, CLIENT_HEIGHT), outer,
-                                             attributes.getWindowStyle(), attributes.getExtendedWindowStyle(), false);
+    GUI::Windows::getWindowSizeForClientSize(client, outer, attributes.getWindowStyle(),
+                                             attributes.getExtendedWindowStyle(), false);
     return GUI::Windows::CWindow::getCentredOnScreen(outer);
 }
 
