@@ -14,6 +14,7 @@ namespace Corvane::Platform
 namespace
 {
 constexpr const char *VIDEO_SERVICE = "video";
+constexpr const char *EVENTS_SERVICE = "events";
 
 enum class VideoState
 {
@@ -26,6 +27,20 @@ VideoState &videoState()
 {
     static VideoState state = VideoState::NOT_STARTED;
     return state;
+}
+
+/** SDL_Quit lets go of what SDL shares between its subsystems (its D-Bus connection). */
+void quitSdlWhenUnused()
+{
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit();
+}
+
+void stopEvents()
+{
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
+    quitSdlWhenUnused();
+    Basics::CProcessServices::withdrawService(EVENTS_SERVICE);
 }
 } // namespace
 
@@ -86,25 +101,6 @@ bool startVideo()
     }
     return state == VideoState::RUNNING;
 }
-
-namespace
-{
-constexpr const char *EVENTS_SERVICE = "events";
-
-/** SDL_Quit lets go of what SDL shares between its subsystems (its D-Bus connection). */
-void quitSdlWhenUnused()
-{
-    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
-        SDL_Quit();
-}
-
-void stopEvents()
-{
-    SDL_QuitSubSystem(SDL_INIT_EVENTS);
-    quitSdlWhenUnused();
-    Basics::CProcessServices::withdrawService(EVENTS_SERVICE);
-}
-} // namespace
 
 bool startEvents()
 {

@@ -52,21 +52,22 @@ new_menu() {
   return 1
 }
 
-# Waits, for at most five seconds, for a menu window other than those listed in $1 to show; prints its id.
+# Waits for a menu window other than those listed in $1 to show, for at most $2 tries 0.05 s apart
+# (100 by default: five seconds); prints its id.
 wait_for_new_menu() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq "${2:-100}"); do
     id=$(new_menu "$1") && { echo "$id"; return 0; }
     sleep 0.05
   done
   return 1
 }
 
-# Sets X, Y, WIDTH and HEIGHT to the place of window $1's client area on the screen. (xwininfo:
-# xdotool counts a window manager's frame twice.)
+# Sets X, Y, WIDTH and HEIGHT to the place of window $1's client area on the screen; fails for a
+# window that is gone. (xwininfo: xdotool counts a window manager's frame twice.)
 geometry() {
   local info
-  info=$(xwininfo -id "$1")
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
   X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
   Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
   WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")

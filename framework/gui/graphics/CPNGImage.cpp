@@ -55,6 +55,12 @@ bool chunksFitFile(const std::vector<unsigned char> &file)
     }
     return true;
 }
+/** No picture, with @p reason in @p error. */
+PictureSurface refuse(std::string &error, std::string reason)
+{
+    error = std::move(reason);
+    return nullptr;
+}
 } // namespace
 
 CPNGImage::CPNGImage(const Basics::CSystemString &path) : CBaseImage(true)
@@ -77,21 +83,21 @@ bool CPNGImage::isPNGFilename(const Basics::CSystemString &path)
 PictureSurface CPNGImage::decodeFile(const std::vector<unsigned char> &file, std::string &error)
 {
     if (!chunksFitFile(file))
-        return error = "Failed to read the PNG file: a chunk is longer than the file", nullptr;
+        return refuse(error, "Failed to read the PNG file: a chunk is longer than the file");
     CPNGReading reading;
     png_image &image = reading.image();
     if (png_image_begin_read_from_memory(&image, file.data(), file.size()) == 0)
-        return error = std::string("Failed to read the PNG file: ") + image.message, nullptr;
+        return refuse(error, std::string("Failed to read the PNG file: ") + image.message);
     if (const char *sizeError = checkPictureSize(image.width, image.height))
-        return error = sizeError, nullptr;
+        return refuse(error, sizeError);
     PictureSurface picture = createPictureSurface(image.width, image.height);
     if (picture == nullptr)
-        return error = "Failed to aquire HBITMAP from Bitmap image", nullptr;
+        return refuse(error, "Failed to aquire HBITMAP from Bitmap image");
     image.format = NATIVE_ARGB32_FORMAT;
     long rowWords = 0;
     std::uint32_t *pixels = getPictureWords(picture.get(), rowWords);
     if (png_image_finish_read(&image, nullptr, pixels, static_cast<png_int_32>(rowWords * 4), nullptr) == 0)
-        return error = std::string("Failed to decode the PNG file: ") + image.message, nullptr;
+        return refuse(error, std::string("Failed to decode the PNG file: ") + image.message);
     premultiplyPicture(picture.get());
     return picture;
 }
