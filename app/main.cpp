@@ -3,6 +3,7 @@
 // alive after shutdown, which should be nothing.
 #include "app/COrvoWindow.hpp"
 #include "app/layout/CPanelLayout.hpp"
+#include "app/startup/ComposeTable.hpp"
 #include "app/startup/DataFolder.hpp"
 #include "framework/application/CApplication.hpp"
 #include "framework/application/FrameworkLifetime.hpp"
@@ -49,6 +50,7 @@ Basics::CSystemString getIconPath()
  */
 void startPreparingInBackground()
 {
+    Orvo::leaveOutComposeTable();
     Platform::getPlatformDriver().prepare();
     GUI::Graphics::CTextLayout::startTextEngine();
     GUI::Graphics::prefetchPicture(Orvo::COrvoWindow::getBackgroundPath());

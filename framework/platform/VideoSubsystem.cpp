@@ -4,6 +4,7 @@
 #include "framework/io/Log.hpp"
 #include "framework/platform/CErrorOutputCapture.hpp"
 #include "framework/platform/SdlX11.hpp"
+#include "framework/platform/SessionBus.hpp"
 
 #include <SDL.h>
 #include <cstdlib>
@@ -81,6 +82,7 @@ bool startVideo()
             SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         if (chosenDriver == nullptr || std::strcmp(chosenDriver, "x11") == 0)
             tolerateErrorsAboutGoneX11Windows();
+        refuseSessionBusLaunch();
         // Xlib prints why a server refused the connection: that goes into SDL's reason instead.
         CErrorOutputCapture complaints;
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
@@ -106,6 +108,7 @@ bool startEvents()
 {
     if ((SDL_WasInit(SDL_INIT_EVENTS) & SDL_INIT_EVENTS) != 0)
         return true;
+    refuseSessionBusLaunch();
     if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0)
         return false;
     Basics::CProcessServices::registerService(EVENTS_SERVICE, stopEvents);

@@ -1,0 +1,99 @@
+# corvane_sdl: the SDL 2 the platform layer (and its tests) link.
+#
+# Debian's SDL 2 is linked against everything SDL can do: PulseAudio, ALSA, libsndfile and its
+# codecs, Wayland, DRM, libdecor, systemd and more, about 45 shared libraries that every program
+# using it maps and relocates before main, although the framework asks SDL for X11 windows, events
+# and timers only. For a small window that was 3 MiB of its memory and a tenth of its start-up.
+# So SDL is built here from Debian's own source of the same release, with X11 video (whose
+# libraries it loads when the video starts), the dummy video driver, events, timers and D-Bus
+# (for input methods), and linked statically.
+#
+# CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
+# that off; so does a failed download, with a warning, since the system's SDL works the same,
+# only slower. The source archive is kept in CORVANE_DOWNLOAD_DIR and checked by its SHA-256.
+
+set(CORVANE_SDL_ARCHIVE libsdl2_2.26.5+dfsg.orig.tar.gz)
+set(CORVANE_SDL_URL http://deb.debian.org/debian/pool/main/libs/libsdl2/${CORVANE_SDL_ARCHIVE})
+set(CORVANE_SDL_SHA256 b3f2c822151804125d08db94c65852f711c2e5df2145a59da120748dc32eb9c3)
+
+set(trimmedByDefault ON)
+if(CORVANE_SANITIZE OR CORVANE_FUZZ)
+  set(trimmedByDefault OFF)
+endif()
+option(CORVANE_TRIMMED_SDL "Build SDL 2 with only the parts the framework uses, and link it statically"
+       ${trimmedByDefault})
+set(CORVANE_DOWNLOAD_DIR ${CMAKE_BINARY_DIR}/downloads CACHE PATH "Where source archives are downloaded to")
+
+# Sets ${result} to the archive's path once it is present and intact, or to "" with a warning.
+function(corvane_fetch_sdl_source result)
+  set(archive ${CORVANE_DOWNLOAD_DIR}/${CORVANE_SDL_ARCHIVE})
+  if(EXISTS ${archive})
+    file(SHA256 ${archive} hash)
+    if(hash STREQUAL CORVANE_SDL_SHA256)
+      set(${result} ${archive} PARENT_SCOPE)
+      return()
+    endif()
+  endif()
+  message(STATUS "Downloading SDL 2's source: ${CORVANE_SDL_URL}")
+  file(DOWNLOAD ${CORVANE_SDL_URL} ${archive}.part STATUS status INACTIVITY_TIMEOUT 30)
+  list(GET status 0 code)
+  set(hash "")
+  if(code EQUAL 0)
+    file(SHA256 ${archive}.part hash)
+  endif()
+  if(NOT hash STREQUAL CORVANE_SDL_SHA256)
+    file(REMOVE ${archive}.part)
+    list(JOIN status ": " why)
+    if(code EQUAL 0)
+      set(why "the archive's SHA-256 is ${hash}, not ${CORVANE_SDL_SHA256}")
+    endif()
+    message(WARNING "SDL 2's source could not be downloaded (${why}): the build uses the system's "
+                    "SDL 2, which starts slower and takes more memory. Configure with "
+                    "-DCORVANE_TRIMMED_SDL=OFF to say so and silence this.")
+    set(${result} "" PARENT_SCOPE)
+    return()
+  endif()
+  file(RENAME ${archive}.part ${archive})
+  set(${result} ${archive} PARENT_SCOPE)
+endfunction()
+
+function(corvane_add_trimmed_sdl archive)
+  include(ExternalProject)
+  set(prefix ${CMAKE_BINARY_DIR}/trimmed-sdl)
+  set(library ${prefix}/install/lib/libSDL2.a)
+  ExternalProject_Add(corvane_trimmed_sdl_build
+    URL ${archive}
+    URL_HASH SHA256=${CORVANE_SDL_SHA256}
+    DOWNLOAD_EXTRACT_TIMESTAMP TRUE
+    PREFIX ${prefix}
+    INSTALL_DIR ${prefix}/install
+    BUILD_BYPRODUCTS ${library}
+    CMAKE_ARGS
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=<INSTALL_DIR> -DCMAKE_INSTALL_LIBDIR=lib
+      -DCMAKE_C_COMPILER=${CMAKE_C_COMPILER}
+      -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_STATIC_PIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON
+      -DSDL_AUDIO=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF
+      -DSDL_POWER=OFF -DSDL_RENDER=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF
+      -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_DIRECTFB=OFF
+      -DSDL_OFFSCREEN=OFF -DSDL_LIBUDEV=OFF
+      -DSDL_X11=ON -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=ON -DSDL_IBUS=ON -DSDL_CCACHE=ON)
+  # The headers exist only once the build above ran; the folder must exist before it for CMake.
+  file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
+  add_library(corvane_sdl INTERFACE)
+  target_include_directories(corvane_sdl SYSTEM INTERFACE $<BUILD_INTERFACE:${prefix}/install/include/SDL2>)
+  target_compile_definitions(corvane_sdl INTERFACE _REENTRANT)
+  target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}> ${CMAKE_DL_LIBS} pthread m)
+  add_dependencies(corvane_sdl corvane_trimmed_sdl_build)
+endfunction()
+
+set(sdlArchive "")
+if(CORVANE_TRIMMED_SDL)
+  corvane_fetch_sdl_source(sdlArchive)
+endif()
+if(sdlArchive)
+  corvane_add_trimmed_sdl(${sdlArchive})
+else()
+  pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET GLOBAL sdl2)
+  add_library(corvane_sdl INTERFACE)
+  target_link_libraries(corvane_sdl INTERFACE PkgConfig::SDL2)
+endif()
