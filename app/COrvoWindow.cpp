@@ -25,9 +25,7 @@ const MathTools::CColour WINDOW_BACKGROUND(160, 160, 174);
 
 COrvoWindow::COrvoWindow(const CRect &area) : CWindow(area), m_divisions(new GUI::Controls::CMenu())
 {
-    GUI::Graphics::CFont *font = GUI::Graphics::CFont::getDefaultFont();
-    if (font != nullptr)
-        font->setFont("Arial", FONT_POINTS, false, false, false, false);
+    chooseFont();
     GUI::Controls::buildTempoDivisionMenu(m_divisions.get());
     addPanels(area.getWidth());
     loadBackground();
@@ -35,6 +33,14 @@ COrvoWindow::COrvoWindow(const CRect &area) : CWindow(area), m_divisions(new GUI
 }
 
 COrvoWindow::~COrvoWindow() = default;
+
+const GUI::Graphics::CFont *COrvoWindow::chooseFont()
+{
+    GUI::Graphics::CFont *font = GUI::Graphics::CFont::getDefaultFont();
+    if (font != nullptr)
+        font->setFont("Arial", FONT_POINTS, false, false, false, false);
+    return font;
+}
 
 const COrvoWindow &COrvoWindow::of(const IControlRoot &root)
 {

@@ -31,6 +31,9 @@ public:
     /** Where the window's background picture is: Resources/Background.png in the data folder. */
     static Basics::CSystemString getBackgroundPath();
 
+    /** Makes the framework's default font the one all the window's texts are in, and answers it. */
+    static const GUI::Graphics::CFont *chooseFont();
+
     /** The attributes the window is opened with: title, colour, fixed frame, icon. */
     static void describe(GUI::Windows::CWindowAttributes &attributes);
 

@@ -44,15 +44,17 @@ Basics::CSystemString getIconPath()
 }
 
 /**
- * The fonts are looked up and the pictures decoded on threads of their own while the connection
- * to the display is made: the three take about as long as each other. The part of the display's
- * start that may launch a helper program comes first, while the program has one thread.
+ * The window's font is looked up and loaded and the pictures decoded on threads of their own
+ * while the connection to the display is made: the three take about as long as each other. The
+ * part of the display's start that may launch a helper program comes first, while the program has
+ * one thread.
  */
 void startPreparingInBackground()
 {
     Orvo::leaveOutComposeTable();
     Platform::getPlatformDriver().prepare();
-    GUI::Graphics::CTextLayout::startTextEngine();
+    const GUI::Graphics::CFont *font = Orvo::COrvoWindow::chooseFont();
+    GUI::Graphics::CTextLayout::startTextEngine(font != nullptr ? font->getFontHandle() : nullptr);
     GUI::Graphics::prefetchPicture(Orvo::COrvoWindow::getBackgroundPath());
     GUI::Graphics::prefetchPicture(getIconPath());
 }

@@ -1,6 +1,10 @@
 #include "framework/gui/graphics/CTextLayout.hpp"
 
+#include "framework/basics/CProcessServices.hpp"
+
 #include <cmath>
+#include <future>
+#include <system_error>
 
 namespace Corvane::GUI::Graphics
 {
@@ -20,18 +24,25 @@ void setFontOptions(PangoContext *context)
     cairo_font_options_destroy(options);
 }
 
+constexpr const char *PREPARATION_SERVICE = "text engine preparation";
+
+/** What the first window's texts are mostly made of: the warming up draws these glyphs once. */
+constexpr const char *WARM_UP_SAMPLE = "0123456789.,:-+/#() ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
+
 /**
  * The font map and the Pango context every text is laid out with, made on first use and freed when
  * the process ends, so the fonts and glyph caches Pango builds serve every drawing and measure,
- * and nothing of them is left behind at exit. All drawing happens on one thread.
+ * and nothing of them is left behind at exit. All drawing happens on one thread; only the
+ * preparation (CTextLayout::startTextEngine) runs on another, and the drawing thread waits for it
+ * to end before it uses the engine.
  */
 class CTextEngine
 {
 public:
     static CTextEngine &getEngine()
     {
-        static CTextEngine engine;
-        return engine;
+        finishPreparation();
+        return engine();
     }
 
     /** The shared context, set up for @p target's transformation and surface. */
@@ -40,6 +51,22 @@ public:
         PangoContext *context = getEngine().m_context;
         pango_cairo_update_context(target, context);
         return context;
+    }
+
+    /** Makes the engine on a thread of its own, warming @p font up there; takes @p font over. */
+    static void startPreparing(PangoFontDescription *font)
+    {
+        try
+        {
+            preparation() = std::async(std::launch::async, prepare, font);
+            Basics::CProcessServices::registerService(PREPARATION_SERVICE, finishPreparation);
+        }
+        catch (const std::system_error &)
+        {
+            // Without a thread the engine is made by the first text, as if never prepared.
+            if (font != nullptr)
+                pango_font_description_free(font);
+        }
     }
 
 private:
@@ -51,6 +78,56 @@ private:
     {
         g_object_unref(m_context);
         g_object_unref(m_fontMap);
+    }
+
+    static CTextEngine &engine()
+    {
+        static CTextEngine engine;
+        return engine;
+    }
+
+    static std::future<void> &preparation()
+    {
+        static std::future<void> preparation;
+        return preparation;
+    }
+
+    static void finishPreparation()
+    {
+        if (!preparation().valid())
+            return;
+        preparation().get();
+        Basics::CProcessServices::withdrawService(PREPARATION_SERVICE);
+    }
+
+    /**
+     * Lays the sample out in @p font and draws it on a picture like a window's, so that the font
+     * is looked up and loaded and the sample's glyphs are rendered into the caches the first
+     * window's texts then find them in.
+     */
+    static void prepare(PangoFontDescription *font)
+    {
+        PangoContext *context = engine().m_context;
+        if (font == nullptr)
+            return;
+        cairo_surface_t *picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+        cairo_t *target = cairo_create(picture);
+        pango_cairo_update_context(target, context);
+        PangoLayout *layout = pango_layout_new(context);
+        pango_layout_set_font_description(layout, font);
+        pango_layout_set_text(layout, WARM_UP_SAMPLE, -1);
+        int width = 0, height = 0;
+        pango_layout_get_pixel_size(layout, &width, &height);
+        cairo_destroy(target);
+        cairo_surface_destroy(picture);
+        // Glyphs that fall outside the picture are never rendered, so the sample gets room.
+        picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+        target = cairo_create(picture);
+        pango_cairo_show_layout(target, layout);
+        g_object_unref(layout);
+        cairo_destroy(target);
+        cairo_surface_destroy(picture);
+        pango_font_description_free(font);
     }
 
     PangoFontMap *m_fontMap;
@@ -93,9 +170,9 @@ template <class Visit> void forEachLine(PangoLayout *layout, Visit visit)
 }
 } // namespace
 
-void CTextLayout::startTextEngine()
+void CTextLayout::startTextEngine(const PangoFontDescription *font)
 {
-    CTextEngine::getEngine();
+    CTextEngine::startPreparing(font != nullptr ? pango_font_description_copy(font) : nullptr);
 }
 
 CTextLayout::CTextLayout(cairo_t *target, const PangoFontDescription *font, const char *text)
