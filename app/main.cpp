@@ -44,10 +44,10 @@ Basics::CSystemString getIconPath()
 }
 
 /**
- * The window's font is looked up and loaded and the pictures decoded on threads of their own
- * while the connection to the display is made: the three take about as long as each other. The
- * part of the display's start that may launch a helper program comes first, while the program has
- * one thread.
+ * The window's font is looked up and loaded and its background decoded on threads of their own
+ * while the connection to the display is made: the three take about as long as each other. (The
+ * icon is decoded when it is loaded: a thread costs more than its 64x64 pixels.) The part of the
+ * display's start that may launch a helper program comes first, while the program has one thread.
  */
 void startPreparingInBackground()
 {
@@ -56,7 +56,6 @@ void startPreparingInBackground()
     const GUI::Graphics::CFont *font = Orvo::COrvoWindow::chooseFont();
     GUI::Graphics::CTextLayout::startTextEngine(font != nullptr ? font->getFontHandle() : nullptr);
     GUI::Graphics::prefetchPicture(Orvo::COrvoWindow::getBackgroundPath());
-    GUI::Graphics::prefetchPicture(getIconPath());
 }
 
 /** Without a display there is nobody to show a window or a box to: one line says so. */
