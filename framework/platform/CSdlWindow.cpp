@@ -1,5 +1,6 @@
 #include "framework/platform/CSdlWindow.hpp"
 
+#include "framework/basics/MemoryPages.hpp"
 #include "framework/platform/CSdlDriver.hpp"
 #include "framework/platform/PixelAreas.hpp"
 
@@ -64,6 +65,11 @@ void CSdlWindow::show()
 {
     if (m_window == nullptr)
         return;
+    // The picture the window is presented from is made before the window is mapped: making it
+    // waits for the display server, which is then idle rather than busy with the window manager's
+    // work on a newly mapped window. SDL keeps it for the presents to come, which fill it whole.
+    if (SDL_Surface *surface = SDL_GetWindowSurface(m_window))
+        Basics::prefaultPages(surface->pixels, static_cast<std::size_t>(surface->pitch) * surface->h);
     SDL_ShowWindow(m_window);
     m_visible = true;
 }

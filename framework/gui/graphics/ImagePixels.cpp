@@ -1,5 +1,7 @@
 #include "framework/gui/graphics/ImagePixels.hpp"
 
+#include "framework/basics/MemoryPages.hpp"
+
 #include <cairo.h>
 #include <sys/stat.h>
 
@@ -39,6 +41,9 @@ PictureSurface createPictureSurface(long width, long height)
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height)));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         surface.reset();
+    else // a picture is made to be drawn or decoded into whole
+        Basics::prefaultPages(cairo_image_surface_get_data(surface.get()),
+                              static_cast<std::size_t>(cairo_image_surface_get_stride(surface.get())) * height);
     return surface;
 }
 
