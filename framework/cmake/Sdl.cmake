@@ -4,11 +4,12 @@
 # codecs, Wayland, DRM, libdecor, systemd and more, about 45 shared libraries that every program
 # using it maps and relocates before main, although the framework asks SDL for X11 windows, events
 # and timers only. For a small window that was 3 MiB of its memory and a tenth of its start-up.
-# So SDL is built here from Debian's own source of the same release, with X11 video (whose
-# libraries it loads when the video starts), the dummy video driver, events and timers, and linked
-# statically. It is built without D-Bus: SDL would load libdbus, and with it libsystemd and its
-# compression and cryptography libraries, at every start (3 ms and 1 MiB here) only to reach input
-# methods, which reach it through XIM all the same (IBus and Fcitx serve both).
+# So SDL is built here from Debian's own source of the same release, with X11 video (linked to the
+# X11 libraries directly rather than looking up some 200 functions in them as the video starts),
+# the dummy video driver, events and timers, and linked statically. It is built without D-Bus: SDL
+# would load libdbus, and with it libsystemd and its compression and cryptography libraries, at
+# every start (3 ms and 1 MiB here) only to reach input methods, which reach it through XIM all
+# the same (IBus and Fcitx serve both).
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -78,13 +79,14 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_POWER=OFF -DSDL_RENDER=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF
       -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_DIRECTFB=OFF
       -DSDL_OFFSCREEN=OFF -DSDL_LIBUDEV=OFF
-      -DSDL_X11=ON -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
+      -DSDL_X11=ON -DSDL_X11_SHARED=OFF -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)
   target_include_directories(corvane_sdl SYSTEM INTERFACE $<BUILD_INTERFACE:${prefix}/install/include/SDL2>)
   target_compile_definitions(corvane_sdl INTERFACE _REENTRANT)
-  target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}> ${CMAKE_DL_LIBS} pthread m)
+  pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 xext xcursor xi xfixes xrandr xscrnsaver)
+  target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}> PkgConfig::SDL_X11 ${CMAKE_DL_LIBS} pthread m)
   add_dependencies(corvane_sdl corvane_trimmed_sdl_build)
 endfunction()
 
