@@ -1,13 +1,18 @@
 # Helpers for the end-to-end scripts: they drive real windows on a private X server with xdotool,
 # as a user would, and compare screenshots with the framework's own rendering.
 
-# Runs "$@" until it succeeds, for at most five seconds.
+# Runs "$@" until it succeeds. It gives up only after 100 tries and E2E_WAIT_SECONDS (10) seconds
+# both: quick checks get the time a loaded machine needs to catch up, and slow ones (a screenshot
+# comparison takes half a second under load) their tries. The last try speaks.
 eventually() {
-  for _ in $(seq 100); do
-    "$@" >/dev/null 2>&1 && return 0
+  local deadline=$((SECONDS + ${E2E_WAIT_SECONDS:-10})) tries=0
+  until "$@" >/dev/null 2>&1; do
+    if ((++tries >= 100 && SECONDS >= deadline)); then
+      "$@"
+      return
+    fi
     sleep 0.05
   done
-  "$@"
 }
 
 # The id of the visible window whose title is exactly $1.
