@@ -129,13 +129,26 @@ void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, 
     const SArea copied = clipArea(area, pictureSize, SSize{surface->w, surface->h});
     if (copied.isEmpty())
         return;
-    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
-        return;
-    copyToSurface(pixels, rowWords, *surface, copied);
-    if (SDL_MUSTLOCK(surface))
-        SDL_UnlockSurface(surface);
+    if (pixels != surface->pixels) // else it was drawn where it is shown
+    {
+        if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
+            return;
+        copyToSurface(pixels, rowWords, *surface, copied);
+        if (SDL_MUSTLOCK(surface))
+            SDL_UnlockSurface(surface);
+    }
     const SDL_Rect rect = toRect(copied);
     SDL_UpdateWindowSurfaceRects(m_window, &rect, 1);
+}
+
+std::uint32_t *CSdlWindow::getScreenPicture(SSize &size, long &rowWords)
+{
+    SDL_Surface *surface = m_window != nullptr ? SDL_GetWindowSurface(m_window) : nullptr;
+    if (surface == nullptr || SDL_MUSTLOCK(surface) || !hasOurLayout(*surface))
+        return nullptr;
+    size = SSize{surface->w, surface->h};
+    rowWords = surface->pitch / 4;
+    return static_cast<std::uint32_t *>(surface->pixels);
 }
 
 void CSdlWindow::captureMouse(bool capture)

@@ -36,6 +36,7 @@ public:
     void setIcon(const std::uint32_t *pixels, const SSize &size, long rowWords) override;
     /** The picture is copied pixel for pixel: a denser screen wants a picture drawn at its scale. */
     void present(const std::uint32_t *pixels, const SSize &pictureSize, long rowWords, const SArea &area) override;
+    std::uint32_t *getScreenPicture(SSize &size, long &rowWords) override;
     void captureMouse(bool capture) override;
     bool getOuterArea(SArea &area) const override;
     bool getClientSize(SSize &size) const override;

@@ -56,7 +56,8 @@ SWindowStyle describeStyle(std::uint32_t style, std::uint32_t extendedStyle);
 
 /**
  * One platform window, as the framework's window sees it. It is made hidden; its pixels come
- * only from present(), which copies an area of the caller's offscreen picture to the screen.
+ * only from present(), which copies an area of the caller's offscreen picture to the screen, or
+ * only shows it when the caller drew into the window's own picture (getScreenPicture).
  * Destroying the object destroys the platform window. Every operation answers at once; nothing
  * here waits for the window manager.
  */
@@ -83,6 +84,18 @@ public:
      * apart, the client area's top left at its first word) to the same place on the screen.
      */
     virtual void present(const std::uint32_t *pixels, const SSize &pictureSize, long rowWords, const SArea &area) = 0;
+    /**
+     * The picture the window is shown from, when the platform keeps one the caller may draw into
+     * (premultiplied ARGB words of @p size, rows @p rowWords apart): presenting it then shows the
+     * area without copying it. It lasts until the window is resized or destroyed, so it is asked
+     * for before each use. Null when the platform keeps none, or none laid out like ours.
+     */
+    virtual std::uint32_t *getScreenPicture(SSize &size, long &rowWords)
+    {
+        (void)size;
+        (void)rowWords;
+        return nullptr;
+    }
 
     /** While captured, mouse messages keep coming to this window wherever the pointer is. */
     virtual void captureMouse(bool capture) = 0;

@@ -69,10 +69,14 @@ std::uint32_t channel(std::uint32_t word, int shift)
 }
 } // namespace
 
-void CGraphics::initialiseBuffered(const MathTools::CDimension &size, const MathTools::CColour &background)
+void CGraphics::initialiseBuffered(const MathTools::CDimension &size, const MathTools::CColour &background,
+                                   std::uint32_t *pixels, long rowWords)
 {
     m_nativeImage.setBackgroundColour(background);
-    m_nativeImage.initialise(size);
+    if (pixels != nullptr)
+        m_nativeImage.initialiseOn(pixels, size, rowWords);
+    else
+        m_nativeImage.initialise(size);
     m_device = m_nativeImage.getDrawingTarget();
     m_clip.intialised(&m_nativeImage, CRect(CPoint(), size));
     startDrawing(size);

@@ -52,9 +52,11 @@ public:
     /**
      * Buffered mode, what a window paints with: makes the offscreen picture of @p size, filled with
      * @p background, draws there, and binds the clip to it with the whole picture as area. The pen
-     * becomes opaque black, width 1, and the brush opaque white.
+     * becomes opaque black, width 1, and the brush opaque white. Given @p pixels (a window's
+     * picture on the screen, rows @p rowWords words apart), the picture is made on them instead.
      */
-    void initialiseBuffered(const MathTools::CDimension &size, const MathTools::CColour &background);
+    void initialiseBuffered(const MathTools::CDimension &size, const MathTools::CColour &background,
+                            std::uint32_t *pixels = nullptr, long rowWords = 0);
     /**
      * Direct mode: draws straight onto @p device, whose size is @p size, unclipped and without a
      * picture of its own (so without alpha layers). Pen and brush as in buffered mode.

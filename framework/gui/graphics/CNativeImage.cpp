@@ -8,10 +8,20 @@ namespace Corvane::GUI::Graphics
 {
 void CNativeImage::initialise(const MathTools::CDimension &size)
 {
-    if (m_initialised)
-        return;
+    if (!m_initialised)
+        start(createPictureSurface(size.getWidth(), size.getHeight()), size);
+}
+
+void CNativeImage::initialiseOn(std::uint32_t *pixels, const MathTools::CDimension &size, long rowWords)
+{
+    if (!m_initialised)
+        start(createPictureSurfaceOn(pixels, size.getWidth(), size.getHeight(), rowWords), size);
+}
+
+void CNativeImage::start(PictureSurface bitmap, const MathTools::CDimension &size)
+{
     m_size = size;
-    m_bitmap = createPictureSurface(size.getWidth(), size.getHeight());
+    m_bitmap = std::move(bitmap);
     if (!m_bitmap)
         return;
     m_drawingTarget.reset(cairo_create(m_bitmap.get()));

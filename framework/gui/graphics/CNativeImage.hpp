@@ -27,6 +27,12 @@ public:
      * make (negative, or wider or taller than it allows) leaves the image without a picture.
      */
     void initialise(const MathTools::CDimension &size);
+    /**
+     * The same, on @p pixels that someone else owns (a window's picture on the screen): words of
+     * @p size in the picture's layout, rows @p rowWords apart, which must outlive the picture or
+     * its uninitialise(). Drawing and freeing the picture never free them.
+     */
+    void initialiseOn(std::uint32_t *pixels, const MathTools::CDimension &size, long rowWords);
     /** Frees the picture and its drawing target. */
     void uninitialise();
     bool isInitialised() const { return m_initialised; }
@@ -69,6 +75,8 @@ public:
     std::uint32_t getPixel(long x, long y) const;
 
 private:
+    void start(PictureSurface bitmap, const MathTools::CDimension &size);
+
     PictureSurface m_bitmap;
     TargetHolder m_drawingTarget;
     MathTools::CDimension m_size;

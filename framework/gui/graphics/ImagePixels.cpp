@@ -5,6 +5,7 @@
 #include <cairo.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <cstdio>
 
 namespace Corvane::GUI::Graphics
@@ -44,6 +45,18 @@ PictureSurface createPictureSurface(long width, long height)
     else // a picture is made to be drawn or decoded into whole
         Basics::prefaultPages(cairo_image_surface_get_data(surface.get()),
                               static_cast<std::size_t>(cairo_image_surface_get_stride(surface.get())) * height);
+    return surface;
+}
+
+PictureSurface createPictureSurfaceOn(std::uint32_t *pixels, long width, long height, long rowWords)
+{
+    if (pixels == nullptr || rowWords < width || rowWords > INT_MAX / 4)
+        return nullptr;
+    PictureSurface surface(cairo_image_surface_create_for_data(reinterpret_cast<unsigned char *>(pixels),
+                                                               CAIRO_FORMAT_ARGB32, static_cast<int>(width),
+                                                               static_cast<int>(height), static_cast<int>(rowWords * 4)));
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        surface.reset();
     return surface;
 }
 

@@ -37,6 +37,11 @@ using PictureSurface = std::unique_ptr<cairo_surface_t, CairoSurfaceReleaser>;
 
 /** A transparent black picture, or null when cairo cannot make one of that size. */
 PictureSurface createPictureSurface(long width, long height);
+/**
+ * A picture on @p pixels that the caller owns and keeps for as long as the picture lives, rows
+ * @p rowWords words apart; null when cairo cannot use that memory or size.
+ */
+PictureSurface createPictureSurfaceOn(std::uint32_t *pixels, long width, long height, long rowWords);
 
 /** The picture's pixels as 32-bit words, one row after another @p rowWords apart. */
 std::uint32_t *getPictureWords(cairo_surface_t *surface, long &rowWords);

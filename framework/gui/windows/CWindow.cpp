@@ -289,9 +289,8 @@ void CWindow::redrawWindow(const CRect &area)
 
 void CWindow::paintPendingArea()
 {
-    const CRect area = m_pendingArea;
     m_hasPendingArea = false;
-    drawOffscreen(area);
+    const CRect area = drawPicture(m_pendingArea);
     long rowWords = 0;
     if (const std::uint32_t *pixels = m_graphics.getNativeImage().getPixels(rowWords))
         m_platformWindow->present(pixels, toSize(m_size), rowWords, toArea(area));
@@ -302,10 +301,8 @@ void CWindow::handleExposure(const CRect &area)
     // Between paints the kept picture holds exactly what the window shows, so an uncovered area
     // (the first mapping too) only needs it presented again, not drawn again.
     long rowWords = 0;
-    const Graphics::CNativeImage &picture = m_graphics.getNativeImage();
-    const std::uint32_t *pixels = picture.isInitialised() && picture.getSize() == m_size
-                                      ? picture.getPixels(rowWords)
-                                      : nullptr;
+    const std::uint32_t *pixels =
+        hasCurrentPicture(getScreenPicture(rowWords)) ? m_graphics.getNativeImage().getPixels(rowWords) : nullptr;
     CRect visible;
     CRect::getIntersectionArea(area, clientArea(m_size), visible);
     if (m_hasPendingArea || pixels == nullptr)
@@ -314,24 +311,48 @@ void CWindow::handleExposure(const CRect &area)
         m_platformWindow->present(pixels, toSize(m_size), rowWords, toArea(visible));
 }
 
-void CWindow::drawOffscreen(const CRect &area)
+std::uint32_t *CWindow::getScreenPicture(long &rowWords) const
+{
+    Platform::SSize size{};
+    std::uint32_t *pixels = m_platformWindow ? m_platformWindow->getScreenPicture(size, rowWords) : nullptr;
+    return pixels != nullptr && size.width == m_size.getWidth() && size.height == m_size.getHeight() ? pixels
+                                                                                                    : nullptr;
+}
+
+bool CWindow::hasCurrentPicture(const std::uint32_t *screen) const
+{
+    const Graphics::CNativeImage &picture = m_graphics.getNativeImage();
+    long rowWords = 0;
+    return picture.isInitialised() && picture.getSize() == m_size &&
+           (!m_pictureOnScreen || picture.getPixels(rowWords) == screen);
+}
+
+CRect CWindow::drawPicture(const CRect &area)
 {
     const MathTools::CColour &background = m_attributes->getBackgroundColour();
-    Graphics::CNativeImage &picture = m_graphics.getNativeImage();
-    if (picture.isInitialised() && !(picture.getSize() == m_size))
+    long screenRowWords = 0;
+    std::uint32_t *screen = getScreenPicture(screenRowWords);
+    CRect drawn = area;
+    if (!hasCurrentPicture(screen))
+    {
+        // Drawn on the screen's own picture where the platform lends one: presenting it then
+        // copies nothing, and the window keeps no second picture of itself.
         m_graphics.uninitialise();
-    if (!picture.isInitialised())
-        m_graphics.initialiseBuffered(m_size, background);
-    m_graphics.setUpdateArea(area);
+        m_graphics.initialiseBuffered(m_size, background, screen, screenRowWords);
+        m_pictureOnScreen = screen != nullptr;
+        drawn = clientArea(m_size); // a new picture holds nothing of the window yet
+    }
+    m_graphics.setUpdateArea(drawn);
     m_graphics.setDrawingOffset(CPoint());
-    m_graphics.getClip().setClip(area);
+    m_graphics.getClip().setClip(drawn);
     // Nothing else clears what the last paint left here: controls draw only their own pixels.
     m_graphics.getBrush().setColour(
         MathTools::CAlphaColour(background.getRed(), background.getGreen(), background.getBlue(), 255));
-    m_graphics.fillRectangle(area);
+    m_graphics.fillRectangle(drawn);
     drawWindow(m_graphics);
     m_graphics.setDrawingOffset(CPoint());
     m_graphics.getClip().releaseClip();
+    return drawn;
 }
 
 void CWindow::paintPendingWindows()

@@ -133,8 +133,9 @@ public:
     /**
      * Draws @p area (client coordinates) of the window into its offscreen picture exactly as a
      * paint does: the background colour, then the root. The picture is kept for the next paint.
+     * Where the platform window lends its own picture on the screen, that is the picture.
      */
-    void drawOffscreen(const MathTools::CRect &area);
+    void drawOffscreen(const MathTools::CRect &area) { drawPicture(area); }
     /** The window's offscreen picture; empty until something was drawn. */
     const Graphics::CNativeImage &getOffscreenPicture() const { return m_graphics.getNativeImage(); }
 
@@ -172,6 +173,15 @@ protected:
     void replaceControlRoot(std::unique_ptr<Controls::CControlRoot> root);
 
 private:
+    /** drawOffscreen, answering the area drawn: the whole window when the picture was new. */
+    MathTools::CRect drawPicture(const MathTools::CRect &area);
+    /** The platform window's picture on the screen when it lends one of the window's size. */
+    std::uint32_t *getScreenPicture(long &rowWords) const;
+    /**
+     * Whether the picture drawn so far is there to draw on and present: of the window's size and,
+     * when it was made on the screen's picture, on the one @p screen the platform lends now.
+     */
+    bool hasCurrentPicture(const std::uint32_t *screen) const;
     void paintPendingArea();
     /** Shows an area the platform uncovered: the kept picture again when it is up to date. */
     void handleExposure(const MathTools::CRect &area);
@@ -215,5 +225,7 @@ private:
     std::unique_ptr<Controls::CControlRoot> m_root;
     MathTools::CRect m_pendingArea;
     bool m_hasPendingArea = false;
+    /** The picture was made on the platform window's picture on the screen. */
+    bool m_pictureOnScreen = false;
 };
 } // namespace Corvane::GUI::Windows
