@@ -90,12 +90,7 @@ public:
      * area without copying it. It lasts until the window is resized or destroyed, so it is asked
      * for before each use. Null when the platform keeps none, or none laid out like ours.
      */
-    virtual std::uint32_t *getScreenPicture(SSize &size, long &rowWords)
-    {
-        (void)size;
-        (void)rowWords;
-        return nullptr;
-    }
+    virtual std::uint32_t *getScreenPicture(SSize & /*size*/, long & /*rowWords*/) { return nullptr; }
 
     /** While captured, mouse messages keep coming to this window wherever the pointer is. */
     virtual void captureMouse(bool capture) = 0;

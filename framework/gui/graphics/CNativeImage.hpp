@@ -9,9 +9,10 @@ namespace Corvane::GUI::Graphics
 {
 /**
  * An offscreen picture with its own drawing target, as large as the window that paints into it:
- * a whole paint is drawn into it and the window then copies it to the screen at once. The picture
+ * a whole paint is drawn into it and the window then shows it at once, copying it to the screen or,
+ * when the picture was made on the screen's own pixels (initialiseOn), copying nothing. The picture
  * is a cairo ARGB32 image surface (premultiplied, blue in the lowest byte of each word), the same
- * layout as the screen's, so the copy is plain memory. It knows nothing of the window it serves.
+ * layout as the screen's, so a copy is plain memory. It knows nothing of the window it serves.
  */
 class CNativeImage
 {

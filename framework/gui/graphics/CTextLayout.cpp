@@ -110,19 +110,16 @@ private:
         PangoContext *context = engine().m_context;
         if (font == nullptr)
             return;
-        cairo_surface_t *picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-        cairo_t *target = cairo_create(picture);
-        pango_cairo_update_context(target, context);
         PangoLayout *layout = pango_layout_new(context);
         pango_layout_set_font_description(layout, font);
         pango_layout_set_text(layout, WARM_UP_SAMPLE, -1);
         int width = 0, height = 0;
         pango_layout_get_pixel_size(layout, &width, &height);
-        cairo_destroy(target);
-        cairo_surface_destroy(picture);
         // Glyphs that fall outside the picture are never rendered, so the sample gets room.
-        picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
-        target = cairo_create(picture);
+        cairo_surface_t *picture = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+        cairo_t *target = cairo_create(picture);
+        pango_cairo_update_context(target, context);
+        pango_cairo_update_layout(target, layout);
         pango_cairo_show_layout(target, layout);
         g_object_unref(layout);
         cairo_destroy(target);
