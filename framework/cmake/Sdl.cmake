@@ -13,10 +13,10 @@
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
-# only slower. The source archive is kept in CORVANE_DOWNLOAD_DIR and checked by its SHA-256.
+# only slower.
+include(${CMAKE_CURRENT_LIST_DIR}/Downloads.cmake)
 
-set(CORVANE_SDL_ARCHIVE libsdl2_2.26.5+dfsg.orig.tar.gz)
-set(CORVANE_SDL_URL http://deb.debian.org/debian/pool/main/libs/libsdl2/${CORVANE_SDL_ARCHIVE})
+set(CORVANE_SDL_URL http://deb.debian.org/debian/pool/main/libs/libsdl2/libsdl2_2.26.5+dfsg.orig.tar.gz)
 set(CORVANE_SDL_SHA256 b3f2c822151804125d08db94c65852f711c2e5df2145a59da120748dc32eb9c3)
 
 set(trimmedByDefault ON)
@@ -25,40 +25,6 @@ if(CORVANE_SANITIZE OR CORVANE_FUZZ)
 endif()
 option(CORVANE_TRIMMED_SDL "Build SDL 2 with only the parts the framework uses, and link it statically"
        ${trimmedByDefault})
-set(CORVANE_DOWNLOAD_DIR ${CMAKE_BINARY_DIR}/downloads CACHE PATH "Where source archives are downloaded to")
-
-# Sets ${result} to the archive's path once it is present and intact, or to "" with a warning.
-function(corvane_fetch_sdl_source result)
-  set(archive ${CORVANE_DOWNLOAD_DIR}/${CORVANE_SDL_ARCHIVE})
-  if(EXISTS ${archive})
-    file(SHA256 ${archive} hash)
-    if(hash STREQUAL CORVANE_SDL_SHA256)
-      set(${result} ${archive} PARENT_SCOPE)
-      return()
-    endif()
-  endif()
-  message(STATUS "Downloading SDL 2's source: ${CORVANE_SDL_URL}")
-  file(DOWNLOAD ${CORVANE_SDL_URL} ${archive}.part STATUS status INACTIVITY_TIMEOUT 30)
-  list(GET status 0 code)
-  set(hash "")
-  if(code EQUAL 0)
-    file(SHA256 ${archive}.part hash)
-  endif()
-  if(NOT hash STREQUAL CORVANE_SDL_SHA256)
-    file(REMOVE ${archive}.part)
-    list(JOIN status ": " why)
-    if(code EQUAL 0)
-      set(why "the archive's SHA-256 is ${hash}, not ${CORVANE_SDL_SHA256}")
-    endif()
-    message(WARNING "SDL 2's source could not be downloaded (${why}): the build uses the system's "
-                    "SDL 2, which starts slower and takes more memory. Configure with "
-                    "-DCORVANE_TRIMMED_SDL=OFF to say so and silence this.")
-    set(${result} "" PARENT_SCOPE)
-    return()
-  endif()
-  file(RENAME ${archive}.part ${archive})
-  set(${result} ${archive} PARENT_SCOPE)
-endfunction()
 
 function(corvane_add_trimmed_sdl archive)
   include(ExternalProject)
@@ -92,7 +58,8 @@ endfunction()
 
 set(sdlArchive "")
 if(CORVANE_TRIMMED_SDL)
-  corvane_fetch_sdl_source(sdlArchive)
+  corvane_fetch_source(sdlArchive NAME "SDL 2" URL ${CORVANE_SDL_URL} SHA256 ${CORVANE_SDL_SHA256}
+    FALLBACK "the build uses the system's SDL 2, which starts slower and takes more memory. Configure with -DCORVANE_TRIMMED_SDL=OFF to say so and silence this.")
 endif()
 if(sdlArchive)
   corvane_add_trimmed_sdl(${sdlArchive})
