@@ -9,7 +9,8 @@
 # the dummy video driver, events and timers, and linked statically. It is built without D-Bus: SDL
 # would load libdbus, and with it libsystemd and its compression and cryptography libraries, at
 # every start (3 ms and 1 MiB here) only to reach input methods, which reach it through XIM all
-# the same (IBus and Fcitx serve both).
+# the same (IBus and Fcitx serve both). A patch (patches/sdl-x11-fewer-round-trips.patch) makes its
+# X11 start wait for the X server fewer times.
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -34,6 +35,7 @@ function(corvane_add_trimmed_sdl archive)
     URL ${archive}
     URL_HASH SHA256=${CORVANE_SDL_SHA256}
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
+    PATCH_COMMAND patch -p1 -i ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/sdl-x11-fewer-round-trips.patch
     PREFIX ${prefix}
     INSTALL_DIR ${prefix}/install
     BUILD_BYPRODUCTS ${library}
