@@ -86,19 +86,20 @@ void CMenuRoot::setMenu(CMenu *menu)
     if (menu == nullptr)
         return;
     m_menu.reset(menu);
-    layout();
+    requestLayout();
 }
 
 void CMenuRoot::setFont(Graphics::CFont *font)
 {
     m_font.reset(font);
-    layout();
+    requestLayout();
 }
 
 void CMenuRoot::setMenuColours(const CMenuColours &colours)
 {
     m_colours = colours;
-    for (long index = 0; index < getNumberOfControls(); index++)
+    // Rows still to be laid out take the colours as they are made.
+    for (long index = 0; !m_layoutDue && index < getNumberOfControls(); index++)
         if (CMenuItemDisplay *row = getDisplay(index))
             row->setMenuColours(colours);
     m_window.redrawWindow();
@@ -107,22 +108,61 @@ void CMenuRoot::setMenuColours(const CMenuColours &colours)
 void CMenuRoot::setMinimumWidth(long width)
 {
     m_minimumWidth = width;
-    layout();
+    requestLayout();
 }
 
 void CMenuRoot::setPictureFlag(bool pictureFlag)
 {
     m_pictureFlag = pictureFlag;
-    layout();
+    requestLayout();
+}
+
+const CDimension &CMenuRoot::getLaidOutSize() const
+{
+    layOutIfDue();
+    return m_laidOutSize;
+}
+
+long CMenuRoot::getItemHeight() const
+{
+    layOutIfDue();
+    return m_itemHeight;
+}
+
+long CMenuRoot::getNumberOfControls() const
+{
+    layOutIfDue();
+    return CControlRoot::getNumberOfControls();
+}
+
+IControl *CMenuRoot::getControlAtIndex(long index, bool isIndex) const
+{
+    layOutIfDue();
+    return CControlRoot::getControlAtIndex(index, isIndex);
+}
+
+void CMenuRoot::requestLayout()
+{
+    // Not due while the old rows go: clearing them asks for the controls.
+    m_layoutDue = false;
+    clearControls();
+    m_highlightedIndex = -1;
+    m_pressedIndex = -1;
+    m_laidOutSize = CDimension();
+    m_itemHeight = 0;
+    m_layoutDue = static_cast<bool>(m_menu);
+}
+
+void CMenuRoot::layOutIfDue() const
+{
+    if (m_layoutDue)
+        const_cast<CMenuRoot *>(this)->layout();
 }
 
 void CMenuRoot::layout()
 {
-    clearControls();
-    m_highlightedIndex = -1;
-    m_pressedIndex = -1;
-    if (!m_menu)
-        return;
+    // Cleared first: adding the rows asks for the controls again.
+    m_layoutDue = false;
     const SMenuMeasure measured = measure(*m_menu, m_font.get());
     m_itemHeight = std::max(measured.textHeight, measured.pictureHeight) + ITEM_PADDING;
     long width = measured.textWidth + ITEM_PADDING;

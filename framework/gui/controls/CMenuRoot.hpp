@@ -19,6 +19,10 @@ class CMenuWindow;
  *
  * Rows are counted by their slots among the root's controls: separators have rows, empty menu
  * slots and column breaks have none.
+ *
+ * The rows are laid out when something first asks for them (their number, a row, the menu's size)
+ * rather than at every change: a menu of a drop-down is made with its window but mostly never
+ * opened, and measuring its texts would make the window's start wait for the text engine.
  */
 class CMenuRoot : public CControlRoot
 {
@@ -31,9 +35,9 @@ public:
     void setMenu(CMenu *menu);
     CMenu *getMenu() const { return m_menu.get(); }
     /** The size the menu takes: the columns side by side, as high as the highest. */
-    const MathTools::CDimension &getLaidOutSize() const { return m_laidOutSize; }
+    const MathTools::CDimension &getLaidOutSize() const;
     /** The height of a row that is not a separator. */
-    long getItemHeight() const { return m_itemHeight; }
+    long getItemHeight() const;
 
     /** Null lays out in whatever the default font is. The menu is laid out again. */
     void setFont(Graphics::CFont *font);
@@ -52,6 +56,8 @@ public:
     void reset();
     /** The row at that slot, or null. */
     CMenuItemDisplay *getDisplay(long index) const;
+    long getNumberOfControls() const override;
+    IControl *getControlAtIndex(long index, bool isIndex) const override;
 
     /** The outline, the highlight, then the rows that meet the update area. */
     void drawRootArea(Graphics::CGraphics &graphics) override;
@@ -64,6 +70,10 @@ public:
     bool handleKeyDown(const CKeyboardEvent &event) override;
 
 private:
+    /** Drops the rows and the highlight; the rows are laid out again when next asked for. */
+    void requestLayout();
+    /** Lays the rows out if they are due; the rows are the menu's, so asking for them is const. */
+    void layOutIfDue() const;
     void layout();
     /** The row whose area holds @p point, edges included, or -1. */
     long findRowAt(const MathTools::CPoint &point) const;
@@ -89,5 +99,6 @@ private:
     CMenuColours m_colours;
     MathTools::CDimension m_laidOutSize;
     long m_itemHeight = 0;
+    bool m_layoutDue = false;
 };
 } // namespace Corvane::GUI::Controls

@@ -309,6 +309,23 @@ TEST_F(MenuWindow, DrawsItsOutlineHighlightAndArrowsInTheMenuColours)
     EXPECT_EQ(shown.getPixel(arrowX, row / 2), 0xFF008000u);
 }
 
+TEST_F(MenuWindow, LaysOutItsRowsWhenFirstShownInTheFontAndColoursGivenBefore)
+{
+    CMenuColours colours;
+    colours.setColour(CMenuColours::SUB_MENU_ARROW, CAlphaColour(0, 128, 0, 255));
+    comboBox->setMenuColours(colours);
+    Basics::TCountedReference<GUI::Graphics::CFont> large(new GUI::Graphics::CFont("Arial", 24));
+    comboBox->setFont(large.get());
+
+    clickComboBox();
+    CMenuWindow &top = menuWindow();
+    const Platform::CHeadlessWindow &shown = record(top);
+    const int row = static_cast<int>(rowHeight(top));
+    EXPECT_GT(row, 30) << "rows of 24-point text";
+    EXPECT_EQ(shown.getSize().height, 3 * row);
+    EXPECT_EQ(shown.getPixel(shown.getSize().width - row + 8, row / 2), 0xFF008000u) << "the arrow's colour";
+}
+
 TEST_F(MenuWindow, ReportsToItsListenerAndChoosesWithTheSameClickAsTheComboBox)
 {
     CMenuReport report;
