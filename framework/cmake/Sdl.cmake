@@ -9,8 +9,11 @@
 # the dummy video driver, events and timers, and linked statically. It is built without D-Bus: SDL
 # would load libdbus, and with it libsystemd and its compression and cryptography libraries, at
 # every start (3 ms and 1 MiB here) only to reach input methods, which reach it through XIM all
-# the same (IBus and Fcitx serve both). A patch (patches/sdl-x11-fewer-round-trips.patch) makes its
-# X11 start wait for the X server fewer times.
+# the same (IBus and Fcitx serve both). Of the X11 extensions it uses only XRandR (the screens) and
+# the shared-memory pictures of Xext: XInput 2 (raw and touch input), XFixes (pointer barriers,
+# clipboard notices), Xcursor (colour cursors), XScreenSaver, XShape and DBE serve nothing the
+# framework asks for, and each costs a library to load and requests to the server at start. A patch
+# (patches/sdl-x11-fewer-round-trips.patch) makes its X11 start wait for the server fewer times.
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -47,13 +50,15 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_POWER=OFF -DSDL_RENDER=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF
       -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_DIRECTFB=OFF
       -DSDL_OFFSCREEN=OFF -DSDL_LIBUDEV=OFF
-      -DSDL_X11=ON -DSDL_X11_SHARED=OFF -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
+      -DSDL_X11=ON -DSDL_X11_SHARED=OFF -DSDL_X11_XINPUT=OFF -DSDL_X11_XFIXES=OFF -DSDL_X11_XCURSOR=OFF
+      -DSDL_X11_XSCRNSAVER=OFF -DSDL_X11_XSHAPE=OFF -DSDL_X11_XDBE=OFF
+      -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)
   target_include_directories(corvane_sdl SYSTEM INTERFACE $<BUILD_INTERFACE:${prefix}/install/include/SDL2>)
   target_compile_definitions(corvane_sdl INTERFACE _REENTRANT)
-  pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 xext xcursor xi xfixes xrandr xscrnsaver)
+  pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 xext xrandr)
   target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}> PkgConfig::SDL_X11 ${CMAKE_DL_LIBS} pthread m)
   add_dependencies(corvane_sdl corvane_trimmed_sdl_build)
 endfunction()
