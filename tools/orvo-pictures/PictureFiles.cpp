@@ -23,9 +23,11 @@ namespace
 /** The window's font, which every control's text is drawn in. */
 constexpr long CONTROL_POINTS = 14;
 
-void save(const GUI::Graphics::CNativeImage &picture, const Basics::CSystemString &path)
+/** Saves @p picture; the pictures the calculator reads at every start go UNFILTERED, to decode quicker. */
+void save(const GUI::Graphics::CNativeImage &picture, const Basics::CSystemString &path,
+          GUI::Graphics::EPNGRows rows = GUI::Graphics::EPNGRows::FILTERED)
 {
-    if (!GUI::Graphics::savePNGFile(picture, path))
+    if (!GUI::Graphics::savePNGFile(picture, path, rows))
         throw Exceptions::CException(Basics::CString("Could not write ") += path,
                                      "save(const CNativeImage &, const CSystemString &)");
 }
@@ -55,7 +57,7 @@ void writeBackground(const Basics::CSystemString &path)
     graphics.initialiseBuffered(CDimension(CPanelLayout::CLIENT_WIDTH, CPanelLayout::CLIENT_HEIGHT),
                                 MathTools::CColour(Palette::BODY.red, Palette::BODY.green, Palette::BODY.blue));
     CBackgroundPainter().paint(graphics);
-    save(graphics.getNativeImage(), path);
+    save(graphics.getNativeImage(), path, GUI::Graphics::EPNGRows::UNFILTERED);
 }
 
 void writeIcon(long size, const Basics::CSystemString &path)
@@ -64,7 +66,7 @@ void writeIcon(long size, const Basics::CSystemString &path)
     graphics.initialiseBuffered(CDimension(size, size), MathTools::CColour());
     graphics.getNativeImage().clear();
     CIconPainter::paint(graphics, size);
-    save(graphics.getNativeImage(), path);
+    save(graphics.getNativeImage(), path, GUI::Graphics::EPNGRows::UNFILTERED);
 }
 
 void writePreview(const Basics::CSystemString &background, const Basics::CSystemString &path)

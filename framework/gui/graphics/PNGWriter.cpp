@@ -16,12 +16,14 @@ namespace
 class CPNGWriting
 {
 public:
-    CPNGWriting(long width, long height, bool withAlpha)
+    CPNGWriting(long width, long height, bool withAlpha, EPNGRows rows)
     {
         m_image.version = PNG_IMAGE_VERSION;
         m_image.width = static_cast<png_uint_32>(width);
         m_image.height = static_cast<png_uint_32>(height);
         m_image.format = withAlpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+        // libpng's fast writing stores the rows unfiltered.
+        m_image.flags = rows == EPNGRows::UNFILTERED ? PNG_IMAGE_FLAG_FAST : 0;
     }
     CPNGWriting(const CPNGWriting &) = delete;
     CPNGWriting &operator=(const CPNGWriting &) = delete;
@@ -90,7 +92,7 @@ bool writeWholeFile(const Basics::CSystemString &path, const std::vector<unsigne
 }
 } // namespace
 
-bool savePNGFile(const CNativeImage &image, const Basics::CSystemString &path)
+bool savePNGFile(const CNativeImage &image, const Basics::CSystemString &path, EPNGRows rows)
 {
     long rowWords = 0;
     const std::uint32_t *pixels = image.getPixels(rowWords);
@@ -100,7 +102,7 @@ bool savePNGFile(const CNativeImage &image, const Basics::CSystemString &path)
     const long height = image.getSize().getHeight();
     const bool withAlpha = !isOpaque(pixels, rowWords, width, height);
     const std::vector<unsigned char> file =
-        CPNGWriting(width, height, withAlpha).encode(straightRows(pixels, rowWords, width, height, withAlpha));
+        CPNGWriting(width, height, withAlpha, rows).encode(straightRows(pixels, rowWords, width, height, withAlpha));
     if (file.empty())
         return false;
     const Basics::CString partial = Basics::CString(path) += ".part";

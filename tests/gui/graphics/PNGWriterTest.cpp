@@ -12,6 +12,7 @@ using namespace Corvane::GUI::Graphics;
 using Corvane::MathTools::CAlphaColour;
 using Corvane::MathTools::CColour;
 using Corvane::MathTools::CDimension;
+using Corvane::MathTools::CPoint;
 using Corvane::MathTools::CRect;
 using Corvane::Testing::pixelAt;
 using Corvane::Testing::TemporaryFolder;
@@ -58,6 +59,27 @@ TEST(savePNGFile, OpaquePictureComesBackWordForWordAsRGB)
     ASSERT_TRUE(savePNGFile(graphics.getNativeImage(), path.c_str()));
     EXPECT_EQ(colourType(path), PNG_RGB);
     CPNGImage loaded(path.c_str());
+    expectSameWords(graphics.getNativeImage(), loaded);
+}
+
+TEST(savePNGFile, UnfilteredRowsComeBackWordForWordFromAnotherFile)
+{
+    CGraphics graphics;
+    graphics.initialiseBuffered(CDimension(40, 30), CColour(10, 20, 30));
+    for (long x = 0; x < 40; x++)
+    {
+        graphics.getPen().setColour(CAlphaColour(6 * x, 255 - 6 * x, 100, 255));
+        graphics.drawLine(CPoint(x, 0), CPoint(x, 29));
+    }
+    TemporaryFolder folder;
+    const std::string filtered = folder.file("filtered.png");
+    const std::string unfiltered = folder.file("unfiltered.png");
+
+    ASSERT_TRUE(savePNGFile(graphics.getNativeImage(), filtered.c_str()));
+    ASSERT_TRUE(savePNGFile(graphics.getNativeImage(), unfiltered.c_str(), EPNGRows::UNFILTERED));
+    EXPECT_NE(TemporaryFolder::read(filtered), TemporaryFolder::read(unfiltered)) << "the rows are stored otherwise";
+    EXPECT_EQ(colourType(unfiltered), PNG_RGB);
+    CPNGImage loaded(unfiltered.c_str());
     expectSameWords(graphics.getNativeImage(), loaded);
 }
 
