@@ -34,11 +34,12 @@ function(corvane_add_trimmed_sdl archive)
   include(ExternalProject)
   set(prefix ${CMAKE_BINARY_DIR}/trimmed-sdl)
   set(library ${prefix}/install/lib/libSDL2.a)
+  set(patch ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/sdl-x11-fewer-round-trips.patch)
   ExternalProject_Add(corvane_trimmed_sdl_build
     URL ${archive}
     URL_HASH SHA256=${CORVANE_SDL_SHA256}
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
-    PATCH_COMMAND patch -p1 -i ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/sdl-x11-fewer-round-trips.patch
+    PATCH_COMMAND patch -p1 -i ${patch}
     PREFIX ${prefix}
     INSTALL_DIR ${prefix}/install
     BUILD_BYPRODUCTS ${library}
@@ -53,6 +54,8 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_X11=ON -DSDL_X11_SHARED=OFF -DSDL_X11_XINPUT=OFF -DSDL_X11_XFIXES=OFF -DSDL_X11_XCURSOR=OFF
       -DSDL_X11_XSCRNSAVER=OFF -DSDL_X11_XSHAPE=OFF -DSDL_X11_XDBE=OFF
       -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
+  # A changed patch is applied to freshly unpacked source.
+  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${patch})
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)
