@@ -3,6 +3,7 @@
 #include "framework/basics/MemoryPages.hpp"
 #include "framework/platform/CSdlDriver.hpp"
 #include "framework/platform/PixelAreas.hpp"
+#include "framework/platform/SdlX11.hpp"
 
 #include <SDL.h>
 
@@ -138,7 +139,12 @@ void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, 
             SDL_UnlockSurface(surface);
     }
     const SDL_Rect rect = toRect(copied);
-    SDL_UpdateWindowSurfaceRects(m_window, &rect, 1);
+    // A window shown whole needs no second present for what was uncovered before this one (its
+    // mapping at the least): that would send the server the same picture again.
+    const bool whole = copied.width == surface->w && copied.height == surface->h;
+    const unsigned long firstRequest = whole ? getNextX11Request(m_window) : 0;
+    if (SDL_UpdateWindowSurfaceRects(m_window, &rect, 1) == 0)
+        dropX11ExposuresBefore(m_window, firstRequest);
 }
 
 std::uint32_t *CSdlWindow::getScreenPicture(SSize &size, long &rowWords)

@@ -113,6 +113,46 @@ void endProgramWhenX11ConnectionBreaks()
         setIoErrorHandler(handleLostX11Connection);
 }
 
+unsigned long getNextX11Request(SDL_Window *window)
+{
+    static auto *const nextRequest = findX11Function<unsigned long(Display *)>("XNextRequest");
+    Display *display = nullptr;
+    ::Window x11Window = 0;
+    return nextRequest != nullptr && getX11Window(window, display, x11Window) ? nextRequest(display) : 0;
+}
+
+namespace
+{
+struct SStaleExposures
+{
+    ::Window window;
+    unsigned long serial;
+};
+
+/** An event carries the serial of the last request the server had processed when it sent it. */
+Bool isStaleExposure(Display *, XEvent *event, XPointer stale)
+{
+    const auto *wanted = reinterpret_cast<const SStaleExposures *>(stale);
+    return event->type == Expose && event->xexpose.window == wanted->window && event->xexpose.serial < wanted->serial
+               ? True
+               : False;
+}
+} // namespace
+
+void dropX11ExposuresBefore(SDL_Window *window, unsigned long serial)
+{
+    using TPredicate = Bool(Display *, XEvent *, XPointer);
+    static auto *const checkIfEvent = findX11Function<Bool(Display *, XEvent *, TPredicate *, XPointer)>("XCheckIfEvent");
+    Display *display = nullptr;
+    SStaleExposures stale{0, serial};
+    if (serial == 0 || checkIfEvent == nullptr || !getX11Window(window, display, stale.window))
+        return;
+    XEvent dropped;
+    while (checkIfEvent(display, &dropped, isStaleExposure, reinterpret_cast<XPointer>(&stale)) == True)
+    {
+    }
+}
+
 void ringX11Bell(SDL_Window *window)
 {
     Display *display = nullptr;
@@ -149,6 +189,15 @@ void tolerateErrorsAboutGoneX11Windows()
 }
 
 void endProgramWhenX11ConnectionBreaks()
+{
+}
+
+unsigned long getNextX11Request(SDL_Window *)
+{
+    return 0;
+}
+
+void dropX11ExposuresBefore(SDL_Window *, unsigned long)
 {
 }
 

@@ -30,6 +30,21 @@ void tolerateErrorsAboutGoneX11Windows();
  */
 void endProgramWhenX11ConnectionBreaks();
 
+/**
+ * The serial number the X server gives the next request on the connection of @p window; 0 when
+ * @p window is not an X11 window.
+ */
+unsigned long getNextX11Request(SDL_Window *window);
+
+/**
+ * Takes out of Xlib's queue the exposures of @p window that the X server reported before it
+ * processed request @p serial. A picture put whole into the window from that request on has
+ * already shown again what they uncovered: the exposure of a newly mapped window, above all,
+ * which arrives while the window's first picture is on its way. Only exposures the server
+ * reported later (the window was covered, or not yet viewable, when the picture came) stay.
+ */
+void dropX11ExposuresBefore(SDL_Window *window, unsigned long serial);
+
 /** Rings the X bell on the display of @p window. */
 void ringX11Bell(SDL_Window *window);
 

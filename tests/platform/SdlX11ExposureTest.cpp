@@ -1,0 +1,93 @@
+#include "framework/platform/CSdlDriver.hpp"
+#include "framework/platform/CSdlWindow.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+// Xlib's macros (None, Bool) would clash with names in the headers above.
+#include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
+using namespace Corvane::Platform;
+
+namespace
+{
+constexpr int WIDTH = 64;
+constexpr int HEIGHT = 32;
+
+struct SExposureCounter : IPlatformWindowHandler
+{
+    int exposures = 0;
+    void handleMessage(const SPlatformMessage &message) override
+    {
+        if (message.kind == EMessageKind::EXPOSED)
+            ++exposures;
+    }
+};
+
+/** A shown window on the X server named by DISPLAY, and a picture to present in it. */
+class SdlX11Exposure : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "runs on an X server";
+        unsetenv("SDL_VIDEODRIVER");
+        std::string reason;
+        ASSERT_TRUE(driver.start(reason)) << reason;
+        SWindowDescription description;
+        description.title = "Exposures";
+        description.area = SArea{20, 20, WIDTH, HEIGHT};
+        description.style = 0x00CF0000;
+        window = driver.createWindow(description, counter, reason);
+        ASSERT_TRUE(window) << reason;
+        window->show();
+    }
+
+    void present(const SArea &area) { window->present(picture.data(), SSize{WIDTH, HEIGHT}, WIDTH, area); }
+
+    /** Waits until the server has sent every event it owes, then delivers them all. */
+    void deliverEverything()
+    {
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        ASSERT_TRUE(SDL_GetWindowWMInfo(dynamic_cast<CSdlWindow &>(*window).getSdlWindow(), &info));
+        XSync(info.info.x11.display, False);
+        while (driver.dispatchMessage(false) == EDispatch::DISPATCHED)
+        {
+        }
+    }
+
+    CSdlDriver driver;
+    SExposureCounter counter;
+    std::unique_ptr<IPlatformWindow> window;
+    std::vector<std::uint32_t> picture = std::vector<std::uint32_t>(WIDTH * HEIGHT, 0xFF336699);
+};
+} // namespace
+
+TEST_F(SdlX11Exposure, APictureShownWholeAfterTheMappingIsNotShownASecondTime)
+{
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    deliverEverything();
+    EXPECT_EQ(counter.exposures, 0);
+}
+
+TEST_F(SdlX11Exposure, WhatThePictureDidNotCoverIsStillExposed)
+{
+    // Only a part was shown: the mapping's exposure stays for the rest.
+    present(SArea{0, 0, WIDTH / 2, HEIGHT});
+    deliverEverything();
+    EXPECT_GE(counter.exposures, 1);
+
+    // Uncovered again after the whole picture came: it has to be shown again.
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    deliverEverything();
+    counter.exposures = 0;
+    window->hide();
+    window->show();
+    deliverEverything();
+    EXPECT_GE(counter.exposures, 1);
+}
