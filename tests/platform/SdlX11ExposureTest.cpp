@@ -32,17 +32,31 @@ struct SExposureCounter : IPlatformWindowHandler
 class SdlX11Exposure : public ::testing::Test
 {
 protected:
+    /** One connection to the server serves every test, as it serves a program. */
+    static void SetUpTestSuite()
+    {
+        unsetenv("SDL_VIDEODRIVER");
+        driver = new CSdlDriver();
+        std::string reason;
+        started = driver->start(reason);
+        startProblem = reason;
+    }
+
+    static void TearDownTestSuite()
+    {
+        delete driver;
+        driver = nullptr;
+    }
+
     void SetUp() override
     {
-        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "runs on an X server";
-        unsetenv("SDL_VIDEODRIVER");
-        std::string reason;
-        ASSERT_TRUE(driver.start(reason)) << reason;
+        ASSERT_TRUE(started) << "runs on an X server: " << startProblem;
         SWindowDescription description;
         description.title = "Exposures";
         description.area = SArea{20, 20, WIDTH, HEIGHT};
         description.style = 0x00CF0000;
-        window = driver.createWindow(description, counter, reason);
+        std::string reason;
+        window = driver->createWindow(description, counter, reason);
         ASSERT_TRUE(window) << reason;
         window->show();
     }
@@ -56,16 +70,22 @@ protected:
         SDL_VERSION(&info.version);
         ASSERT_TRUE(SDL_GetWindowWMInfo(dynamic_cast<CSdlWindow &>(*window).getSdlWindow(), &info));
         XSync(info.info.x11.display, False);
-        while (driver.dispatchMessage(false) == EDispatch::DISPATCHED)
+        while (driver->dispatchMessage(false) == EDispatch::DISPATCHED)
         {
         }
     }
 
-    CSdlDriver driver;
+    static CSdlDriver *driver;
+    static bool started;
+    static std::string startProblem;
     SExposureCounter counter;
     std::unique_ptr<IPlatformWindow> window;
     std::vector<std::uint32_t> picture = std::vector<std::uint32_t>(WIDTH * HEIGHT, 0xFF336699);
 };
+
+CSdlDriver *SdlX11Exposure::driver = nullptr;
+bool SdlX11Exposure::started = false;
+std::string SdlX11Exposure::startProblem;
 } // namespace
 
 TEST_F(SdlX11Exposure, APictureShownWholeAfterTheMappingIsNotShownASecondTime)
