@@ -333,7 +333,8 @@ CRect CWindow::drawPicture(const CRect &area)
     long screenRowWords = 0;
     std::uint32_t *screen = getScreenPicture(screenRowWords);
     CRect drawn = area;
-    if (!hasCurrentPicture(screen))
+    const bool made = !hasCurrentPicture(screen);
+    if (made)
     {
         // Drawn on the screen's own picture where the platform lends one: presenting it then
         // copies nothing, and the window keeps no second picture of itself.
@@ -345,10 +346,14 @@ CRect CWindow::drawPicture(const CRect &area)
     m_graphics.setUpdateArea(drawn);
     m_graphics.setDrawingOffset(CPoint());
     m_graphics.getClip().setClip(drawn);
-    // Nothing else clears what the last paint left here: controls draw only their own pixels.
-    m_graphics.getBrush().setColour(
-        MathTools::CAlphaColour(background.getRed(), background.getGreen(), background.getBlue(), 255));
-    m_graphics.fillRectangle(drawn);
+    // Nothing else clears what the last paint left here: controls draw only their own pixels. A
+    // picture just made starts in the background colour.
+    if (!made)
+    {
+        m_graphics.getBrush().setColour(
+            MathTools::CAlphaColour(background.getRed(), background.getGreen(), background.getBlue(), 255));
+        m_graphics.fillRectangle(drawn);
+    }
     drawWindow(m_graphics);
     m_graphics.setDrawingOffset(CPoint());
     m_graphics.getClip().releaseClip();
