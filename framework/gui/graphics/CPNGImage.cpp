@@ -93,12 +93,15 @@ PictureSurface CPNGImage::decodeFile(const std::vector<unsigned char> &file, std
     PictureSurface picture = createPictureSurface(image.width, image.height);
     if (picture == nullptr)
         return refuse(error, "Failed to aquire HBITMAP from Bitmap image");
+    // Without alpha in the file every pixel comes out opaque, which premultiplying leaves as it is.
+    const bool opaque = (image.format & PNG_FORMAT_FLAG_ALPHA) == 0;
     image.format = NATIVE_ARGB32_FORMAT;
     long rowWords = 0;
     std::uint32_t *pixels = getPictureWords(picture.get(), rowWords);
     if (png_image_finish_read(&image, nullptr, pixels, static_cast<png_int_32>(rowWords * 4), nullptr) == 0)
         return refuse(error, std::string("Failed to decode the PNG file: ") + image.message);
-    premultiplyPicture(picture.get());
+    if (!opaque)
+        premultiplyPicture(picture.get());
     return picture;
 }
 

@@ -9,6 +9,7 @@
 #include "tests/support/TemporaryFolder.hpp"
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cstdlib>
 #include <memory>
@@ -158,6 +159,38 @@ TEST(CPNGImage, DecodesAlphaPremultiplied)
     EXPECT_TRUE(startsWith(loadFailure(image, damagedFile), "Failed to decode the PNG file: "));
     EXPECT_EQ(loadFailure(image, fixture("quadrants.jpg")), "Filename is not of PNG type");
     EXPECT_EQ(image.getImageHandle(), nullptr);
+}
+
+TEST(CPNGImage, APaletteWithTransparencyIsPremultipliedAndAnOpaqueOneIsNot)
+{
+    TemporaryFolder folder;
+    const unsigned char indices[] = {0, 1, 2};
+    auto writePalette = [&](const std::string &name, png_uint_32 format, const unsigned char *colours) {
+        png_image written{};
+        written.version = PNG_IMAGE_VERSION;
+        written.width = 3;
+        written.height = 1;
+        written.format = format | PNG_FORMAT_FLAG_COLORMAP;
+        written.colormap_entries = 3;
+        png_alloc_size_t size = 0;
+        EXPECT_NE(png_image_write_get_memory_size(written, size, 0, indices, 3, colours), 0);
+        std::string bytes(size, '\0');
+        EXPECT_NE(png_image_write_to_memory(&written, bytes.data(), &size, 0, indices, 3, colours), 0);
+        bytes.resize(size);
+        return folder.write(name, bytes);
+    };
+
+    // Opaque red, (200, 100, 50) at alpha 128 and an opaque grey, kept as a palette with transparency.
+    const unsigned char translucent[] = {255, 0, 0, 255, 200, 100, 50, 128, 90, 90, 90, 255};
+    CPNGImage image(writePalette("translucent.png", PNG_FORMAT_RGBA, translucent).c_str());
+    ASSERT_TRUE(image.getImageHandle() != nullptr);
+    EXPECT_EQ(pixelAt(image, 0, 0), 0xFFFF0000u);
+    EXPECT_EQ(pixelAt(image, 1, 0), 0x80643219u);
+    EXPECT_EQ(pixelAt(image, 2, 0), 0xFF5A5A5Au);
+
+    const unsigned char opaque[] = {255, 0, 0, 200, 100, 50, 90, 90, 90};
+    ASSERT_EQ(loadFailure(image, writePalette("opaque.png", PNG_FORMAT_RGB, opaque)), "");
+    EXPECT_EQ(pixelAt(image, 1, 0), 0xFFC86432u);
 }
 
 TEST(CJPEGImage, DecodesOpaqueColours)
