@@ -71,14 +71,28 @@ void CSdlWindow::show()
     // work on a newly mapped window. SDL keeps it for the presents to come, which fill it whole.
     if (SDL_Surface *surface = SDL_GetWindowSurface(m_window))
         Basics::prefaultPages(surface->pixels, static_cast<std::size_t>(surface->pitch) * surface->h);
-    SDL_ShowWindow(m_window);
+    // On X11 the window is only asked for here: the window manager maps it while the first picture
+    // is drawn, instead of after. SDL, whose show waits for the mapping, gets the window later.
+    m_showPending = requestX11Map(m_window);
+    if (!m_showPending)
+        SDL_ShowWindow(m_window);
     m_visible = true;
+}
+
+void CSdlWindow::completeShow()
+{
+    if (!m_showPending)
+        return;
+    m_showPending = false;
+    SDL_ShowWindow(m_window);
+    dropX11MapNoticesBefore(m_window, getNextX11Request(m_window));
 }
 
 void CSdlWindow::hide()
 {
     if (m_window == nullptr)
         return;
+    completeShow();
     SDL_HideWindow(m_window);
     m_visible = false;
 }
@@ -87,6 +101,7 @@ void CSdlWindow::move(const SPoint &position)
 {
     if (m_window == nullptr)
         return;
+    completeShow();
     const SPoint device = m_driver->getScale().toDevice(position);
     SDL_SetWindowPosition(m_window, device.x, device.y);
 }
@@ -95,6 +110,7 @@ void CSdlWindow::resize(const SSize &size)
 {
     if (m_window == nullptr)
         return;
+    completeShow();
     // The window surface is made again at the next present, at the new size.
     const SSize device = m_driver->getScale().toDevice(size);
     SDL_SetWindowSize(m_window, std::max(1, device.width), std::max(1, device.height));
@@ -102,8 +118,10 @@ void CSdlWindow::resize(const SSize &size)
 
 void CSdlWindow::setOpacity(double opacity)
 {
-    if (m_window != nullptr)
-        SDL_SetWindowOpacity(m_window, static_cast<float>(std::clamp(opacity, 0.0, 1.0)));
+    if (m_window == nullptr)
+        return;
+    completeShow();
+    SDL_SetWindowOpacity(m_window, static_cast<float>(std::clamp(opacity, 0.0, 1.0)));
 }
 
 void CSdlWindow::setIcon(const std::uint32_t *pixels, const SSize &size, long rowWords)
@@ -123,6 +141,7 @@ void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, 
 {
     if (m_window == nullptr || !isPicture(pixels, pictureSize, rowWords))
         return;
+    completeShow();
     // Asked for at every present: after a resize SDL makes the surface again.
     SDL_Surface *surface = SDL_GetWindowSurface(m_window);
     if (surface == nullptr)
@@ -159,8 +178,10 @@ std::uint32_t *CSdlWindow::getScreenPicture(SSize &size, long &rowWords)
 
 void CSdlWindow::captureMouse(bool capture)
 {
-    if (m_driver != nullptr)
-        m_driver->captureMouse(*this, capture);
+    if (m_driver == nullptr)
+        return;
+    completeShow();
+    m_driver->captureMouse(*this, capture);
 }
 
 bool CSdlWindow::getOuterArea(SArea &area) const
@@ -193,14 +214,17 @@ void CSdlWindow::bringToForeground()
 {
     if (m_window == nullptr)
         return;
+    completeShow();
     SDL_RaiseWindow(m_window);
     SDL_SetWindowInputFocus(m_window); // a window manager may refuse: nothing to do then
 }
 
 void CSdlWindow::raise()
 {
-    if (m_window != nullptr)
-        SDL_RaiseWindow(m_window);
+    if (m_window == nullptr)
+        return;
+    completeShow();
+    SDL_RaiseWindow(m_window);
 }
 
 void CSdlWindow::startTimer(long id, long milliseconds)
@@ -219,6 +243,7 @@ void CSdlWindow::startTextInput(const SArea &area)
 {
     if (m_window == nullptr)
         return;
+    completeShow();
     SDL_Rect rect = toRect(m_driver->getScale().toDevice(area));
     SDL_SetTextInputRect(&rect);
     SDL_StartTextInput();

@@ -58,11 +58,14 @@ private:
     bool receive(const SPlatformMessage &message) { return m_inbox.receive(message); }
     /** The backend stops: the SDL window goes now. */
     void detach();
+    /** Hands SDL a window that was only asked to be mapped, before anything that wants it shown. */
+    void completeShow();
 
     CSdlDriver *m_driver;
     SDL_Window *m_window;
     std::uint32_t m_id;
     CWindowInbox m_inbox;
     bool m_visible = false;
+    bool m_showPending = false;
 };
 } // namespace Corvane::Platform

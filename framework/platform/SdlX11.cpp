@@ -113,6 +113,19 @@ void endProgramWhenX11ConnectionBreaks()
         setIoErrorHandler(handleLostX11Connection);
 }
 
+bool requestX11Map(SDL_Window *window)
+{
+    static auto *const mapRaised = findX11Function<int(Display *, ::Window)>("XMapRaised");
+    static auto *const flush = findX11Function<int(Display *)>("XFlush");
+    Display *display = nullptr;
+    ::Window x11Window = 0;
+    if (mapRaised == nullptr || flush == nullptr || !getX11Window(window, display, x11Window))
+        return false;
+    mapRaised(display, x11Window);
+    flush(display);
+    return true;
+}
+
 unsigned long getNextX11Request(SDL_Window *window)
 {
     static auto *const nextRequest = findX11Function<unsigned long(Display *)>("XNextRequest");
@@ -123,34 +136,46 @@ unsigned long getNextX11Request(SDL_Window *window)
 
 namespace
 {
-struct SStaleExposures
+struct SStaleEvents
 {
+    int type;
     ::Window window;
     unsigned long serial;
 };
 
 /** An event carries the serial of the last request the server had processed when it sent it. */
-Bool isStaleExposure(Display *, XEvent *event, XPointer stale)
+Bool isStaleEvent(Display *, XEvent *event, XPointer stale)
 {
-    const auto *wanted = reinterpret_cast<const SStaleExposures *>(stale);
-    return event->type == Expose && event->xexpose.window == wanted->window && event->xexpose.serial < wanted->serial
+    const auto *wanted = reinterpret_cast<const SStaleEvents *>(stale);
+    return event->type == wanted->type && event->xany.window == wanted->window && event->xany.serial < wanted->serial
                ? True
                : False;
+}
+
+/** Takes the events of @p type about @p window that came before request @p serial out of Xlib's queue. */
+void dropEventsBefore(SDL_Window *window, int type, unsigned long serial)
+{
+    using TPredicate = Bool(Display *, XEvent *, XPointer);
+    static auto *const checkIfEvent = findX11Function<Bool(Display *, XEvent *, TPredicate *, XPointer)>("XCheckIfEvent");
+    Display *display = nullptr;
+    SStaleEvents stale{type, 0, serial};
+    if (serial == 0 || checkIfEvent == nullptr || !getX11Window(window, display, stale.window))
+        return;
+    XEvent dropped;
+    while (checkIfEvent(display, &dropped, isStaleEvent, reinterpret_cast<XPointer>(&stale)) == True)
+    {
+    }
 }
 } // namespace
 
 void dropX11ExposuresBefore(SDL_Window *window, unsigned long serial)
 {
-    using TPredicate = Bool(Display *, XEvent *, XPointer);
-    static auto *const checkIfEvent = findX11Function<Bool(Display *, XEvent *, TPredicate *, XPointer)>("XCheckIfEvent");
-    Display *display = nullptr;
-    SStaleExposures stale{0, serial};
-    if (serial == 0 || checkIfEvent == nullptr || !getX11Window(window, display, stale.window))
-        return;
-    XEvent dropped;
-    while (checkIfEvent(display, &dropped, isStaleExposure, reinterpret_cast<XPointer>(&stale)) == True)
-    {
-    }
+    dropEventsBefore(window, Expose, serial);
+}
+
+void dropX11MapNoticesBefore(SDL_Window *window, unsigned long serial)
+{
+    dropEventsBefore(window, MapNotify, serial);
 }
 
 void ringX11Bell(SDL_Window *window)
@@ -192,12 +217,21 @@ void endProgramWhenX11ConnectionBreaks()
 {
 }
 
+bool requestX11Map(SDL_Window *)
+{
+    return false;
+}
+
 unsigned long getNextX11Request(SDL_Window *)
 {
     return 0;
 }
 
 void dropX11ExposuresBefore(SDL_Window *, unsigned long)
+{
+}
+
+void dropX11MapNoticesBefore(SDL_Window *, unsigned long)
 {
 }
 

@@ -31,6 +31,12 @@ void tolerateErrorsAboutGoneX11Windows();
 void endProgramWhenX11ConnectionBreaks();
 
 /**
+ * Asks the X server to map @p window and raise it, and returns at once: SDL's own show waits until
+ * the window manager has mapped it. False when @p window is not an X11 window.
+ */
+bool requestX11Map(SDL_Window *window);
+
+/**
  * The serial number the X server gives the next request on the connection of @p window; 0 when
  * @p window is not an X11 window.
  */
@@ -44,6 +50,14 @@ unsigned long getNextX11Request(SDL_Window *window);
  * reported later (the window was covered, or not yet viewable, when the picture came) stay.
  */
 void dropX11ExposuresBefore(SDL_Window *window, unsigned long serial);
+
+/**
+ * Takes out of Xlib's queue the notices that @p window was mapped which the X server sent before
+ * it processed request @p serial. SDL's own show waits for that notice and takes it; a window
+ * mapped through requestX11Map() and then given to SDL's show would leave it queued, and SDL,
+ * reading it later, would count the window shown even after it was hidden.
+ */
+void dropX11MapNoticesBefore(SDL_Window *window, unsigned long serial);
 
 /** Rings the X bell on the display of @p window. */
 void ringX11Bell(SDL_Window *window);

@@ -28,8 +28,8 @@ struct SExposureCounter : IPlatformWindowHandler
     }
 };
 
-/** A shown window on the X server named by DISPLAY, and a picture to present in it. */
-class SdlX11Exposure : public ::testing::Test
+/** A window shown on the X server named by DISPLAY, and a picture to present in it. */
+class SdlX11Window : public ::testing::Test
 {
 protected:
     /** One connection to the server serves every test, as it serves a program. */
@@ -63,13 +63,29 @@ protected:
 
     void present(const SArea &area) { window->present(picture.data(), SSize{WIDTH, HEIGHT}, WIDTH, area); }
 
-    /** Waits until the server has sent every event it owes, then delivers them all. */
-    void deliverEverything()
+    SDL_Window *sdlWindow() { return dynamic_cast<CSdlWindow &>(*window).getSdlWindow(); }
+
+    SDL_SysWMinfo x11Window()
     {
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
-        ASSERT_TRUE(SDL_GetWindowWMInfo(dynamic_cast<CSdlWindow &>(*window).getSdlWindow(), &info));
-        XSync(info.info.x11.display, False);
+        EXPECT_TRUE(SDL_GetWindowWMInfo(sdlWindow(), &info));
+        return info;
+    }
+
+    /** Whether the server shows the window, has it unmapped, or mapped inside an unmapped parent. */
+    int mapState()
+    {
+        const SDL_SysWMinfo info = x11Window();
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes);
+        return attributes.map_state;
+    }
+
+    /** Waits until the server has sent every event it owes, then delivers them all. */
+    void deliverEverything()
+    {
+        XSync(x11Window().info.x11.display, False);
         while (driver->dispatchMessage(false) == EDispatch::DISPATCHED)
         {
         }
@@ -83,19 +99,19 @@ protected:
     std::vector<std::uint32_t> picture = std::vector<std::uint32_t>(WIDTH * HEIGHT, 0xFF336699);
 };
 
-CSdlDriver *SdlX11Exposure::driver = nullptr;
-bool SdlX11Exposure::started = false;
-std::string SdlX11Exposure::startProblem;
+CSdlDriver *SdlX11Window::driver = nullptr;
+bool SdlX11Window::started = false;
+std::string SdlX11Window::startProblem;
 } // namespace
 
-TEST_F(SdlX11Exposure, APictureShownWholeAfterTheMappingIsNotShownASecondTime)
+TEST_F(SdlX11Window, APictureShownWholeAfterTheMappingIsNotShownASecondTime)
 {
     present(SArea{0, 0, WIDTH, HEIGHT});
     deliverEverything();
     EXPECT_EQ(counter.exposures, 0);
 }
 
-TEST_F(SdlX11Exposure, WhatThePictureDidNotCoverIsStillExposed)
+TEST_F(SdlX11Window, WhatThePictureDidNotCoverIsStillExposed)
 {
     // Only a part was shown: the mapping's exposure stays for the rest.
     present(SArea{0, 0, WIDTH / 2, HEIGHT});
@@ -110,4 +126,20 @@ TEST_F(SdlX11Exposure, WhatThePictureDidNotCoverIsStillExposed)
     window->show();
     deliverEverything();
     EXPECT_GE(counter.exposures, 1);
+}
+
+TEST_F(SdlX11Window, AShownWindowIsMappedWhetherAPictureOrAHideComesFirst)
+{
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    EXPECT_EQ(mapState(), IsViewable);
+    EXPECT_NE(SDL_GetWindowFlags(sdlWindow()) & SDL_WINDOW_SHOWN, 0u);
+    window->hide();
+    EXPECT_EQ(mapState(), IsUnmapped);
+
+    // Shown and hidden again before any picture came: it must not stay on the screen.
+    window->show();
+    window->hide();
+    deliverEverything();
+    EXPECT_EQ(mapState(), IsUnmapped);
+    EXPECT_EQ(SDL_GetWindowFlags(sdlWindow()) & SDL_WINDOW_SHOWN, 0u);
 }
