@@ -71,9 +71,10 @@ void CSdlWindow::show()
     // work on a newly mapped window. SDL keeps it for the presents to come, which fill it whole.
     if (SDL_Surface *surface = SDL_GetWindowSurface(m_window))
         Basics::prefaultPages(surface->pixels, static_cast<std::size_t>(surface->pitch) * surface->h);
-    // On X11 the window is only asked for here: the window manager maps it while the first picture
-    // is drawn, instead of after. SDL, whose show waits for the mapping, gets the window later.
-    m_showPending = requestX11Map(m_window);
+    // On X11 a hidden window is only asked for here: the window manager maps it while the first
+    // picture is drawn, instead of after. SDL, whose show waits for the mapping, gets it later.
+    const bool hidden = (SDL_GetWindowFlags(m_window) & SDL_WINDOW_SHOWN) == 0;
+    m_showPending = m_showPending || (hidden && requestX11Map(m_window));
     if (!m_showPending)
         SDL_ShowWindow(m_window);
     m_visible = true;
