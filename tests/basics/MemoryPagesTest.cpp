@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -42,4 +43,26 @@ TEST(MemoryPages, AreMadePresentWithoutTheirContentChangingFromAnyStartInsideThe
     EXPECT_FALSE(prefaultPages(nullptr, pageSize));
     EXPECT_FALSE(prefaultPages(mapped, 0));
     ::munmap(mapped, pages * pageSize);
+}
+
+TEST(MemoryPages, ALargeBlockIsZeroWritableOnAHugePageBoundaryAndGoneOnceGivenBack)
+{
+    using Corvane::Basics::allocateLargeBlock;
+    using Corvane::Basics::releaseLargeBlock;
+    const std::size_t hugePage = std::size_t(2) << 20, bytes = 3 * hugePage / 2 + 12345;
+    auto *block = static_cast<unsigned char *>(allocateLargeBlock(bytes));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % hugePage, 0u);
+    const std::size_t pages = 2 * hugePage / ::sysconf(_SC_PAGESIZE);
+    EXPECT_EQ(residentPages(block, pages), pages) << "the block comes ready to be written";
+    EXPECT_EQ(block[0] | block[bytes / 2] | block[bytes - 1], 0);
+    std::memset(block, 0xA5, bytes);
+    EXPECT_EQ(block[bytes - 1], 0xA5);
+
+    releaseLargeBlock(block, bytes);
+    std::vector<unsigned char> resident(1);
+    EXPECT_EQ(::mincore(block, ::sysconf(_SC_PAGESIZE), resident.data()), -1) << "nothing is mapped there any more";
+    EXPECT_EQ(allocateLargeBlock(0), nullptr);
+    EXPECT_EQ(allocateLargeBlock(SIZE_MAX), nullptr);
+    releaseLargeBlock(nullptr, bytes);
 }

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <memory>
 
 namespace Corvane::GUI::Graphics
 {
@@ -36,8 +37,50 @@ void CairoSurfaceReleaser::operator()(cairo_surface_t *surface) const
     cairo_surface_destroy(surface);
 }
 
+namespace
+{
+/** A large picture's pixels, which the picture gives back when it is destroyed. */
+struct SLargePixels
+{
+    void *block;
+    std::size_t bytes;
+};
+
+const cairo_user_data_key_t LARGE_PIXELS_KEY{};
+
+void releaseLargePixels(void *pixels)
+{
+    auto *large = static_cast<SLargePixels *>(pixels);
+    Basics::releaseLargeBlock(large->block, large->bytes);
+    delete large;
+}
+
+/** A picture on a block of its own (see allocateLargeBlock); null when that cannot be had. */
+PictureSurface createLargePictureSurface(int width, int height, int stride)
+{
+    const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
+    auto large = std::make_unique<SLargePixels>(SLargePixels{Basics::allocateLargeBlock(bytes), bytes});
+    if (large->block == nullptr)
+        return nullptr;
+    PictureSurface surface(cairo_image_surface_create_for_data(static_cast<unsigned char *>(large->block),
+                                                               CAIRO_FORMAT_ARGB32, width, height, stride));
+    if (cairo_surface_set_user_data(surface.get(), &LARGE_PIXELS_KEY, large.get(), releaseLargePixels) !=
+        CAIRO_STATUS_SUCCESS)
+    {
+        Basics::releaseLargeBlock(large->block, bytes);
+        return nullptr;
+    }
+    large.release();
+    return surface;
+}
+} // namespace
+
 PictureSurface createPictureSurface(long width, long height)
 {
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, static_cast<int>(width));
+    if (stride > 0 && height > 0 && static_cast<std::size_t>(stride) * height >= Basics::LARGE_BLOCK_BYTES)
+        if (PictureSurface large = createLargePictureSurface(static_cast<int>(width), static_cast<int>(height), stride))
+            return large;
     PictureSurface surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(width), static_cast<int>(height)));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)

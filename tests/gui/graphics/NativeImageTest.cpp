@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
 using namespace Corvane::GUI::Graphics;
 using Corvane::Exceptions::CException;
 using Corvane::MathTools::CAlphaColour;
@@ -23,6 +28,22 @@ void makePicture(CNativeImage &image, long width, long height, const CColour &ba
     image.initialise(CDimension(width, height));
 }
 } // namespace
+
+TEST(CNativeImage, ALargePictureLivesOnHugePagesOfItsOwnAndGivesThemBackWhenDropped)
+{
+    CNativeImage image;
+    makePicture(image, 700, 500, CColour(9, 8, 7)); // 1.4 MB of pixels
+    long rowWords = 0;
+    const std::uint32_t *pixels = image.getPixels(rowWords);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(pixels) % (std::uintptr_t(2) << 20), 0u);
+    EXPECT_EQ(image.getPixel(0, 0), 0xFF090807u);
+    EXPECT_EQ(image.getPixel(699, 499), 0xFF090807u);
+
+    image.uninitialise();
+    std::vector<unsigned char> resident(1);
+    EXPECT_EQ(::mincore(const_cast<std::uint32_t *>(pixels), ::sysconf(_SC_PAGESIZE), resident.data()), -1);
+}
 
 TEST(CNativeImage, PictureLifecycle)
 {
