@@ -28,6 +28,7 @@ option(CORVANE_STATIC_DRAWING "Link cairo, Pango and the libraries under them st
 find_package(Threads REQUIRED)
 pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 pkg_check_modules(PANGOCAIRO REQUIRED IMPORTED_TARGET pangocairo)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(LIBPNG REQUIRED IMPORTED_TARGET libpng)
 pkg_check_modules(TURBOJPEG REQUIRED IMPORTED_TARGET libturbojpeg)
 
@@ -117,7 +118,7 @@ endfunction()
 
 function(corvane_add_shared_drawing)
   add_library(corvane_drawing INTERFACE)
-  target_link_libraries(corvane_drawing INTERFACE PkgConfig::CAIRO PkgConfig::PANGOCAIRO)
+  target_link_libraries(corvane_drawing INTERFACE PkgConfig::CAIRO PkgConfig::PANGOCAIRO PkgConfig::FONTCONFIG)
   add_library(corvane_image_codecs INTERFACE)
   target_link_libraries(corvane_image_codecs INTERFACE PkgConfig::LIBPNG PkgConfig::TURBOJPEG)
 endfunction()

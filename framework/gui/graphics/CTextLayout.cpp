@@ -3,6 +3,7 @@
 #include "framework/basics/CProcessServices.hpp"
 
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 #include <future>
 #include <system_error>
 
@@ -107,6 +108,11 @@ private:
      */
     static void prepare(PangoFontDescription *font)
     {
+        // The font map reads the font configuration on a thread it starts once its types are
+        // registered, and the first layout waits for that thread. Read here first, the
+        // configuration (the longest part of the preparation) starts sooner, and the font map's
+        // thread then finds it read.
+        FcInit();
         PangoContext *context = engine().m_context;
         if (font == nullptr)
             return;
