@@ -60,6 +60,7 @@ void CSdlWindow::detach()
     if (m_window != nullptr)
         SDL_DestroyWindow(m_window);
     m_window = nullptr;
+    m_showPending = false;
 }
 
 void CSdlWindow::show()
@@ -80,38 +81,37 @@ void CSdlWindow::show()
     m_visible = true;
 }
 
-void CSdlWindow::completeShow()
+bool CSdlWindow::readyWindow()
 {
-    if (!m_showPending)
-        return;
-    m_showPending = false;
-    SDL_ShowWindow(m_window);
-    dropX11MapNoticesBefore(m_window, getNextX11Request(m_window));
+    if (m_showPending)
+    {
+        m_showPending = false;
+        SDL_ShowWindow(m_window);
+        dropX11MapNoticesBefore(m_window, getNextX11Request(m_window));
+    }
+    return m_window != nullptr;
 }
 
 void CSdlWindow::hide()
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     SDL_HideWindow(m_window);
     m_visible = false;
 }
 
 void CSdlWindow::move(const SPoint &position)
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     const SPoint device = m_driver->getScale().toDevice(position);
     SDL_SetWindowPosition(m_window, device.x, device.y);
 }
 
 void CSdlWindow::resize(const SSize &size)
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     // The window surface is made again at the next present, at the new size.
     const SSize device = m_driver->getScale().toDevice(size);
     SDL_SetWindowSize(m_window, std::max(1, device.width), std::max(1, device.height));
@@ -119,9 +119,8 @@ void CSdlWindow::resize(const SSize &size)
 
 void CSdlWindow::setOpacity(double opacity)
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     SDL_SetWindowOpacity(m_window, static_cast<float>(std::clamp(opacity, 0.0, 1.0)));
 }
 
@@ -140,9 +139,8 @@ void CSdlWindow::setIcon(const std::uint32_t *pixels, const SSize &size, long ro
 
 void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, long rowWords, const SArea &area)
 {
-    if (m_window == nullptr || !isPicture(pixels, pictureSize, rowWords))
+    if (!isPicture(pixels, pictureSize, rowWords) || !readyWindow())
         return;
-    completeShow();
     // Asked for at every present: after a resize SDL makes the surface again.
     SDL_Surface *surface = SDL_GetWindowSurface(m_window);
     if (surface == nullptr)
@@ -181,7 +179,7 @@ void CSdlWindow::captureMouse(bool capture)
 {
     if (m_driver == nullptr)
         return;
-    completeShow();
+    readyWindow();
     m_driver->captureMouse(*this, capture);
 }
 
@@ -213,18 +211,16 @@ bool CSdlWindow::getClientSize(SSize &size) const
 
 void CSdlWindow::bringToForeground()
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     SDL_RaiseWindow(m_window);
     SDL_SetWindowInputFocus(m_window); // a window manager may refuse: nothing to do then
 }
 
 void CSdlWindow::raise()
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     SDL_RaiseWindow(m_window);
 }
 
@@ -242,9 +238,8 @@ void CSdlWindow::stopTimer(long id)
 
 void CSdlWindow::startTextInput(const SArea &area)
 {
-    if (m_window == nullptr)
+    if (!readyWindow())
         return;
-    completeShow();
     SDL_Rect rect = toRect(m_driver->getScale().toDevice(area));
     SDL_SetTextInputRect(&rect);
     SDL_StartTextInput();

@@ -58,8 +58,11 @@ private:
     bool receive(const SPlatformMessage &message) { return m_inbox.receive(message); }
     /** The backend stops: the SDL window goes now. */
     void detach();
-    /** Hands SDL a window that was only asked to be mapped, before anything that wants it shown. */
-    void completeShow();
+    /**
+     * Whether there is an SDL window; one that was only asked to be mapped is first handed to SDL,
+     * before anything that wants it counted as shown.
+     */
+    bool readyWindow();
 
     CSdlDriver *m_driver;
     SDL_Window *m_window;
