@@ -12,8 +12,10 @@
 # the same (IBus and Fcitx serve both). Of the X11 extensions it uses only XRandR (the screens) and
 # the shared-memory pictures of Xext: XInput 2 (raw and touch input), XFixes (pointer barriers,
 # clipboard notices), Xcursor (colour cursors), XScreenSaver, XShape and DBE serve nothing the
-# framework asks for, and each costs a library to load and requests to the server at start. A patch
-# (patches/sdl-x11-fewer-round-trips.patch) makes its X11 start wait for the server fewer times.
+# framework asks for, and each costs a library to load and requests to the server at start. Two
+# patches make its X11 start wait for the server fewer times (patches/sdl-x11-fewer-round-trips.patch)
+# and its window picture a memory file the server maps, which reaches the screen sooner than a System
+# V segment (patches/sdl-x11-framebuffer-memory-file.patch, through XCB's MIT-SHM).
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -34,12 +36,14 @@ function(corvane_add_trimmed_sdl archive)
   include(ExternalProject)
   set(prefix ${CMAKE_BINARY_DIR}/trimmed-sdl)
   set(library ${prefix}/install/lib/libSDL2.a)
-  set(patch ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/sdl-x11-fewer-round-trips.patch)
+  set(patches ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches)
+  set(roundTrips ${patches}/sdl-x11-fewer-round-trips.patch)
+  set(memoryFile ${patches}/sdl-x11-framebuffer-memory-file.patch)
   ExternalProject_Add(corvane_trimmed_sdl_build
     URL ${archive}
     URL_HASH SHA256=${CORVANE_SDL_SHA256}
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
-    PATCH_COMMAND patch -p1 -i ${patch}
+    PATCH_COMMAND patch -p1 -i ${roundTrips} COMMAND patch -p1 -i ${memoryFile}
     PREFIX ${prefix}
     INSTALL_DIR ${prefix}/install
     BUILD_BYPRODUCTS ${library}
@@ -55,13 +59,14 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_X11_XSCRNSAVER=OFF -DSDL_X11_XSHAPE=OFF -DSDL_X11_XDBE=OFF
       -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
   # A changed patch is applied to freshly unpacked source.
-  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${patch})
+  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${roundTrips} ${memoryFile})
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)
   target_include_directories(corvane_sdl SYSTEM INTERFACE $<BUILD_INTERFACE:${prefix}/install/include/SDL2>)
-  target_compile_definitions(corvane_sdl INTERFACE _REENTRANT)
-  pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 xext xrandr)
+  # Tests of what only this SDL does (its window picture) look for CORVANE_TRIMMED_SDL.
+  target_compile_definitions(corvane_sdl INTERFACE _REENTRANT CORVANE_TRIMMED_SDL)
+  pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 x11-xcb xcb-shm xext xrandr)
   target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}> PkgConfig::SDL_X11 ${CMAKE_DL_LIBS} pthread m)
   add_dependencies(corvane_sdl corvane_trimmed_sdl_build)
 endfunction()

@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <vector>
 
 // Xlib's macros (None, Bool) would clash with names in the headers above.
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 using namespace Corvane::Platform;
 
@@ -99,6 +103,21 @@ protected:
     std::vector<std::uint32_t> picture = std::vector<std::uint32_t>(WIDTH * HEIGHT, 0xFF336699);
 };
 
+/** How many bytes of this process's memory are mapped from files whose name has @p name in it. */
+std::size_t mappedBytesNamed(const std::string &name)
+{
+    std::ifstream maps("/proc/self/maps");
+    std::size_t bytes = 0;
+    for (std::string line; std::getline(maps, line);)
+    {
+        unsigned long start = 0;
+        unsigned long end = 0;
+        if (line.find(name) != std::string::npos && std::sscanf(line.c_str(), "%lx-%lx", &start, &end) == 2)
+            bytes += end - start;
+    }
+    return bytes;
+}
+
 CSdlDriver *SdlX11Window::driver = nullptr;
 bool SdlX11Window::started = false;
 std::string SdlX11Window::startProblem;
@@ -142,4 +161,22 @@ TEST_F(SdlX11Window, AShownWindowIsMappedWhetherAPictureOrAHideComesFirst)
     deliverEverything();
     EXPECT_EQ(mapState(), IsUnmapped);
     EXPECT_EQ(SDL_GetWindowFlags(sdlWindow()) & SDL_WINDOW_SHOWN, 0u);
+}
+
+TEST_F(SdlX11Window, ThePictureReachesTheServerThroughAMemoryFileThatGoesWithTheWindow)
+{
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    const SDL_SysWMinfo info = x11Window();
+    XImage *shown = XGetImage(info.info.x11.display, info.info.x11.window, 0, 0, WIDTH, HEIGHT, AllPlanes, ZPixmap);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(XGetPixel(shown, 0, 0) & 0xFFFFFFu, 0x336699u);
+    EXPECT_EQ(XGetPixel(shown, WIDTH - 1, HEIGHT - 1) & 0xFFFFFFu, 0x336699u);
+    XDestroyImage(shown);
+#ifdef CORVANE_TRIMMED_SDL
+    // Only the framework's own SDL sends its picture as a memory file; each window has one of its own.
+    constexpr const char *PICTURE_FILE = "memfd:SDL window framebuffer";
+    EXPECT_GE(mappedBytesNamed(PICTURE_FILE), std::size_t{WIDTH * HEIGHT * 4});
+    window.reset();
+    EXPECT_EQ(mappedBytesNamed(PICTURE_FILE), 0u);
+#endif
 }
