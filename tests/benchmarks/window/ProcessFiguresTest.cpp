@@ -172,6 +172,17 @@ TEST(CWindowMatcher, KnowsTheProgramByItsProcessOrByANewIdBlock)
     EXPECT_FALSE(matcher.matches(0xa00005, ENamedProcess::NONE));
     EXPECT_FALSE(matcher.matches(0x00050d, ENamedProcess::NONE)) << "the server's own root window";
 
+    // Windows of a block that still holds a window from before are known without asking.
+    EXPECT_TRUE(matcher.isOfAnEarlierConnection(0x2002e3)) << "a frame the window manager made";
+    EXPECT_TRUE(matcher.isOfAnEarlierConnection(0x00050d)) << "the server's own root window";
+    EXPECT_TRUE(matcher.isOfAnEarlierConnection(0xa00005)) << "this tool's block";
+    EXPECT_FALSE(matcher.isOfAnEarlierConnection(0x600001)) << "a new block";
+    // Once the other program's last window is gone, its block may be a new connection's.
+    matcher.forget(0x800123);
+    EXPECT_FALSE(matcher.isOfAnEarlierConnection(0x800200));
+    matcher.forget(0x200001); // never recorded: changes nothing
+    EXPECT_TRUE(matcher.isOfAnEarlierConnection(0x2002e3));
+
     CWindowMatcher narrow(0xFFFFF);
     narrow.addForeign(0x200000);
     EXPECT_TRUE(narrow.matches(0x300000, ENamedProcess::NONE)) << "with a smaller mask 0x300000 starts its own block";

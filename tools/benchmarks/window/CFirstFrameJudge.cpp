@@ -22,6 +22,11 @@ pid_t CFirstFrameJudge::painterOf(Window window)
     auto known = m_painters.find(window);
     if (known != m_painters.end())
         return known->second;
+    // The window manager's frames are repainted along with the program's first frame. Asking the
+    // busy server which process a frame names would hold up every event behind the answer, the
+    // program's first frame among them, and date that frame late by the wait.
+    if (m_matcher.isOfAnEarlierConnection(window))
+        return m_painters[window] = 0;
     const pid_t pid = m_session.namedPid(window);
     // A program started through a wrapper (a script, strace, perf) names the process the wrapper started.
     const ENamedProcess named = pid == 0                         ? ENamedProcess::NONE

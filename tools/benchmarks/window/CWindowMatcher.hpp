@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <set>
 
 namespace Corvane::WindowBench
@@ -29,11 +30,25 @@ public:
     {
     }
 
-    /** Records a window, or this tool's own id block, as belonging to someone else. */
+    /**
+     * Records a window that was there before the program started, or this tool's own id block, as
+     * belonging to someone else.
+     */
     void addForeign(unsigned long id);
+
+    /** Notes that a window recorded by addForeign is gone. */
+    void forget(unsigned long id);
 
     /** Whether window @p id is the program's, knowing which process it names. */
     bool matches(unsigned long id, ENamedProcess named) const;
+
+    /**
+     * Whether window @p id is surely not the program's, without asking which process it names:
+     * its block still holds a window from before the program started (or is the server's or this
+     * tool's), so the block's connection is older than the program. Once all those windows are
+     * gone the block may have been handed to a new connection, the program's among them.
+     */
+    bool isOfAnEarlierConnection(unsigned long id) const;
 
 private:
     unsigned long blockOf(unsigned long id) const
@@ -43,5 +58,7 @@ private:
 
     unsigned long m_idMask;
     std::set<unsigned long> m_foreignBlocks;
+    /** The windows from before the program started that are still there, by block. */
+    std::map<unsigned long, std::set<unsigned long>> m_earlierWindows;
 };
 } // namespace Corvane::WindowBench

@@ -42,11 +42,21 @@ int fail(const std::string &problem)
     return 1;
 }
 
+/** The window that @p event takes off the root, destroyed or reparented; 0 for any other event. */
+Window leavingRoot(const XEvent &event, Window root)
+{
+    if (event.type == DestroyNotify && event.xdestroywindow.event == root)
+        return event.xdestroywindow.window;
+    if (event.type == ReparentNotify && event.xreparent.event == root && event.xreparent.parent != root)
+        return event.xreparent.window;
+    return 0;
+}
+
 /**
  * Watches every window made on the root after @p start until a window of the program gets its
  * first painted frame; sets @p painted to when that was, and @p painter to the process that drew it.
  */
-bool waitForFirstFrame(CXSession &session, const CWindowMatcher &matcher, CChildProcess &child, TTime start,
+bool waitForFirstFrame(CXSession &session, CWindowMatcher &matcher, CChildProcess &child, TTime start,
                        TTime &painted, pid_t &painter, std::string &problem)
 {
     CRepaintWatches watches(session);
@@ -71,6 +81,8 @@ bool waitForFirstFrame(CXSession &session, const CWindowMatcher &matcher, CChild
         }
         if (event.type == CreateNotify && event.xcreatewindow.parent == session.getRoot())
             watches.add(event.xcreatewindow.window);
+        else if (Window gone = leavingRoot(event, session.getRoot()))
+            matcher.forget(gone);
         else if (session.isRepaint(event, receivedAt, repaint) && judge.isFirstFrame(repaint, painted, painter))
             return true;
     }
@@ -145,7 +157,7 @@ int firstPaint(const SCommand &command)
     std::string problem;
     if (!session.open(problem))
         return fail(problem);
-    const CWindowMatcher matcher = session.watchNewWindows();
+    CWindowMatcher matcher = session.watchNewWindows();
     CChildProcess child;
     const TTime start = TClock::now();
     if (!child.start(command.program, problem))
