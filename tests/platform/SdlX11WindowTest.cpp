@@ -103,6 +103,7 @@ protected:
     std::vector<std::uint32_t> picture = std::vector<std::uint32_t>(WIDTH * HEIGHT, 0xFF336699);
 };
 
+#ifdef CORVANE_TRIMMED_SDL
 /** How many bytes of this process's memory are mapped from files whose name has @p name in it. */
 std::size_t mappedBytesNamed(const std::string &name)
 {
@@ -117,6 +118,7 @@ std::size_t mappedBytesNamed(const std::string &name)
     }
     return bytes;
 }
+#endif
 
 CSdlDriver *SdlX11Window::driver = nullptr;
 bool SdlX11Window::started = false;
