@@ -70,6 +70,8 @@ void CSdlWindow::show()
     // The picture the window is presented from is made before the window is mapped: making it
     // waits for the display server, which is then idle rather than busy with the window manager's
     // work on a newly mapped window. SDL keeps it for the presents to come, which fill it whole.
+    // Its pages are made here in one call rather than one fault at a time by the first drawing
+    // (the framework's own SDL has made them already on X11; others may not have).
     if (SDL_Surface *surface = SDL_GetWindowSurface(m_window))
         Basics::prefaultPages(surface->pixels, static_cast<std::size_t>(surface->pitch) * surface->h);
     // On X11 a hidden window is only asked for here: the window manager maps it while the first
