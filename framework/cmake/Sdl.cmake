@@ -12,10 +12,11 @@
 # the same (IBus and Fcitx serve both). Of the X11 extensions it uses only XRandR (the screens) and
 # the shared-memory pictures of Xext: XInput 2 (raw and touch input), XFixes (pointer barriers,
 # clipboard notices), Xcursor (colour cursors), XScreenSaver, XShape and DBE serve nothing the
-# framework asks for, and each costs a library to load and requests to the server at start. Two
-# patches make its X11 start wait for the server fewer times (patches/sdl-x11-fewer-round-trips.patch)
-# and its window picture a memory file the server maps, which reaches the screen sooner than a System
-# V segment (patches/sdl-x11-framebuffer-memory-file.patch, through XCB's MIT-SHM).
+# framework asks for, and each costs a library to load and requests to the server at start. Three
+# patches make its X11 start wait for the server fewer times (patches/sdl-x11-fewer-round-trips.patch),
+# its window picture a memory file the server maps, which reaches the screen sooner than a System
+# V segment (patches/sdl-x11-framebuffer-memory-file.patch, through XCB's MIT-SHM), and open the
+# input method only once text is wanted (patches/sdl-x11-input-method-on-demand.patch).
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -39,11 +40,13 @@ function(corvane_add_trimmed_sdl archive)
   set(patches ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches)
   set(roundTrips ${patches}/sdl-x11-fewer-round-trips.patch)
   set(memoryFile ${patches}/sdl-x11-framebuffer-memory-file.patch)
+  set(inputMethod ${patches}/sdl-x11-input-method-on-demand.patch)
   ExternalProject_Add(corvane_trimmed_sdl_build
     URL ${archive}
     URL_HASH SHA256=${CORVANE_SDL_SHA256}
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
     PATCH_COMMAND patch -p1 -i ${roundTrips} COMMAND patch -p1 -i ${memoryFile}
+                  COMMAND patch -p1 -i ${inputMethod}
     PREFIX ${prefix}
     INSTALL_DIR ${prefix}/install
     BUILD_BYPRODUCTS ${library}
@@ -59,7 +62,7 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_X11_XSCRNSAVER=OFF -DSDL_X11_XSHAPE=OFF -DSDL_X11_XDBE=OFF
       -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
   # A changed patch is applied to freshly unpacked source.
-  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${roundTrips} ${memoryFile})
+  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${roundTrips} ${memoryFile} ${inputMethod})
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)

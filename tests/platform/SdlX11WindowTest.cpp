@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 using namespace Corvane::Platform;
 
@@ -22,13 +24,16 @@ namespace
 constexpr int WIDTH = 64;
 constexpr int HEIGHT = 32;
 
-struct SExposureCounter : IPlatformWindowHandler
+struct SReceivedMessages : IPlatformWindowHandler
 {
     int exposures = 0;
+    std::string typed;
     void handleMessage(const SPlatformMessage &message) override
     {
         if (message.kind == EMessageKind::EXPOSED)
             ++exposures;
+        if (message.kind == EMessageKind::TEXT_INPUT)
+            typed += message.text;
     }
 };
 
@@ -60,7 +65,7 @@ protected:
         description.area = SArea{20, 20, WIDTH, HEIGHT};
         description.style = 0x00CF0000;
         std::string reason;
-        window = driver->createWindow(description, counter, reason);
+        window = driver->createWindow(description, received, reason);
         ASSERT_TRUE(window) << reason;
         window->show();
     }
@@ -98,10 +103,45 @@ protected:
     static CSdlDriver *driver;
     static bool started;
     static std::string startProblem;
-    SExposureCounter counter;
+    SReceivedMessages received;
     std::unique_ptr<IPlatformWindow> window;
     std::vector<std::uint32_t> picture = std::vector<std::uint32_t>(WIDTH * HEIGHT, 0xFF336699);
 };
+
+/** A key the server's keyboard map leaves without symbols, or 0. */
+KeyCode spareKey(Display *display)
+{
+    int first = 0;
+    int last = 0;
+    XDisplayKeycodes(display, &first, &last);
+    int perKey = 0;
+    KeySym *symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(first), last - first + 1, &perKey);
+    KeyCode spare = 0;
+    for (int key = last; key >= first && spare == 0; --key)
+    {
+        const KeySym *own = symbols + (key - first) * perKey;
+        if (std::all_of(own, own + perKey, [](KeySym symbol) { return symbol == NoSymbol; }))
+            spare = static_cast<KeyCode>(key);
+    }
+    XFree(symbols);
+    return spare;
+}
+
+/** Presses and releases @p key in @p window, as the server would send it there. */
+void typeKey(Display *display, Window window, KeyCode key)
+{
+    XEvent event{};
+    event.xkey.display = display;
+    event.xkey.window = window;
+    event.xkey.root = DefaultRootWindow(display);
+    event.xkey.keycode = key;
+    event.xkey.same_screen = True;
+    for (const int type : {KeyPress, KeyRelease})
+    {
+        event.xkey.type = type;
+        XSendEvent(display, window, False, KeyPressMask | KeyReleaseMask, &event);
+    }
+}
 
 #ifdef CORVANE_TRIMMED_SDL
 /** How many bytes of this process's memory are mapped from files whose name has @p name in it. */
@@ -129,7 +169,7 @@ TEST_F(SdlX11Window, APictureShownWholeAfterTheMappingIsNotShownASecondTime)
 {
     present(SArea{0, 0, WIDTH, HEIGHT});
     deliverEverything();
-    EXPECT_EQ(counter.exposures, 0);
+    EXPECT_EQ(received.exposures, 0);
 }
 
 TEST_F(SdlX11Window, WhatThePictureDidNotCoverIsStillExposed)
@@ -137,16 +177,16 @@ TEST_F(SdlX11Window, WhatThePictureDidNotCoverIsStillExposed)
     // Only a part was shown: the mapping's exposure stays for the rest.
     present(SArea{0, 0, WIDTH / 2, HEIGHT});
     deliverEverything();
-    EXPECT_GE(counter.exposures, 1);
+    EXPECT_GE(received.exposures, 1);
 
     // Uncovered again after the whole picture came: it has to be shown again.
     present(SArea{0, 0, WIDTH, HEIGHT});
     deliverEverything();
-    counter.exposures = 0;
+    received.exposures = 0;
     window->hide();
     window->show();
     deliverEverything();
-    EXPECT_GE(counter.exposures, 1);
+    EXPECT_GE(received.exposures, 1);
 }
 
 TEST_F(SdlX11Window, AShownWindowIsMappedWhetherAPictureOrAHideComesFirst)
@@ -181,4 +221,29 @@ TEST_F(SdlX11Window, ThePictureReachesTheServerThroughAMemoryFileThatGoesWithThe
     window.reset();
     EXPECT_EQ(mappedBytesNamed(PICTURE_FILE), 0u);
 #endif
+}
+
+TEST_F(SdlX11Window, TextInputStartedOnAShownWindowComposesADeadKeyWithTheNext)
+{
+    // The input method may be opened only when text input starts: the window made before that
+    // must still get what it composes.
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    const SDL_SysWMinfo info = x11Window();
+    Display *display = info.info.x11.display;
+    const Window xWindow = info.info.x11.window;
+    const KeyCode deadKey = spareKey(display);
+    ASSERT_NE(deadKey, 0) << "the server's keyboard map has no key to spare";
+    KeySym symbol = XK_dead_acute;
+    XChangeKeyboardMapping(display, deadKey, 1, &symbol, 1);
+    XSetInputFocus(display, xWindow, RevertToParent, CurrentTime);
+    deliverEverything();
+
+    window->startTextInput(SArea{0, 0, WIDTH, HEIGHT});
+    typeKey(display, xWindow, deadKey);
+    typeKey(display, xWindow, XKeysymToKeycode(display, XK_e));
+    deliverEverything();
+    symbol = NoSymbol;
+    XChangeKeyboardMapping(display, deadKey, 1, &symbol, 1);
+    deliverEverything();
+    EXPECT_EQ(received.typed, "\xC3\xA9"); // é
 }
