@@ -15,8 +15,9 @@
 # framework asks for, and each costs a library to load and requests to the server at start. Three
 # patches make its X11 start wait for the server fewer times (patches/sdl-x11-fewer-round-trips.patch),
 # its window picture a memory file the server maps, which reaches the screen sooner than a System
-# V segment (patches/sdl-x11-framebuffer-memory-file.patch, through XCB's MIT-SHM), and open the
-# input method only once text is wanted (patches/sdl-x11-input-method-on-demand.patch).
+# V segment (patches/sdl-x11-framebuffer-memory-file.patch, through XCB's MIT-SHM), and load Xlib's
+# locale only once text is wanted, not before the first window shows
+# (patches/sdl-x11-xlib-locale-on-demand.patch).
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -40,13 +41,13 @@ function(corvane_add_trimmed_sdl archive)
   set(patches ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches)
   set(roundTrips ${patches}/sdl-x11-fewer-round-trips.patch)
   set(memoryFile ${patches}/sdl-x11-framebuffer-memory-file.patch)
-  set(inputMethod ${patches}/sdl-x11-input-method-on-demand.patch)
+  set(xlibLocale ${patches}/sdl-x11-xlib-locale-on-demand.patch)
   ExternalProject_Add(corvane_trimmed_sdl_build
     URL ${archive}
     URL_HASH SHA256=${CORVANE_SDL_SHA256}
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
     PATCH_COMMAND patch -p1 -i ${roundTrips} COMMAND patch -p1 -i ${memoryFile}
-                  COMMAND patch -p1 -i ${inputMethod}
+                  COMMAND patch -p1 -i ${xlibLocale}
     PREFIX ${prefix}
     INSTALL_DIR ${prefix}/install
     BUILD_BYPRODUCTS ${library}
@@ -62,7 +63,7 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_X11_XSCRNSAVER=OFF -DSDL_X11_XSHAPE=OFF -DSDL_X11_XDBE=OFF
       -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
   # A changed patch is applied to freshly unpacked source.
-  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${roundTrips} ${memoryFile} ${inputMethod})
+  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${roundTrips} ${memoryFile} ${xlibLocale})
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)
