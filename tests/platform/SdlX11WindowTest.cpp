@@ -14,6 +14,7 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
@@ -74,13 +75,15 @@ protected:
 
     SDL_Window *sdlWindow() { return dynamic_cast<CSdlWindow &>(*window).getSdlWindow(); }
 
-    SDL_SysWMinfo x11Window()
+    static SDL_SysWMinfo x11Window(IPlatformWindow &platformWindow)
     {
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
-        EXPECT_TRUE(SDL_GetWindowWMInfo(sdlWindow(), &info));
+        EXPECT_TRUE(SDL_GetWindowWMInfo(dynamic_cast<CSdlWindow &>(platformWindow).getSdlWindow(), &info));
         return info;
     }
+
+    SDL_SysWMinfo x11Window() { return x11Window(*window); }
 
     /** Whether the server shows the window, has it unmapped, or mapped inside an unmapped parent. */
     int mapState()
@@ -141,6 +144,22 @@ void typeKey(Display *display, Window window, KeyCode key)
         event.xkey.type = type;
         XSendEvent(display, window, False, KeyPressMask | KeyReleaseMask, &event);
     }
+}
+
+/** Property @p name of @p window as text, and in @p type the type it was set with. */
+std::string textProperty(Display *display, Window window, const char *name, Atom &type)
+{
+    int format = 0;
+    unsigned long length = 0;
+    unsigned long left = 0;
+    unsigned char *value = nullptr;
+    type = 0;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, AnyPropertyType,
+                           &type, &format, &length, &left, &value) != Success || value == nullptr)
+        return std::string();
+    std::string text(reinterpret_cast<const char *>(value), length);
+    XFree(value);
+    return text;
 }
 
 #ifdef CORVANE_TRIMMED_SDL
@@ -246,4 +265,27 @@ TEST_F(SdlX11Window, TextInputStartedOnAShownWindowComposesADeadKeyWithTheNext)
     XChangeKeyboardMapping(display, deadKey, 1, &symbol, 1);
     deliverEverything();
     EXPECT_EQ(received.typed, "\xC3\xA9"); // é
+}
+
+TEST_F(SdlX11Window, TheTitleIsGivenInUtf8AndAsAString)
+{
+    const SDL_SysWMinfo info = x11Window();
+    Display *display = info.info.x11.display;
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom type = 0;
+    EXPECT_EQ(textProperty(display, info.info.x11.window, "_NET_WM_NAME", type), "Exposures");
+    EXPECT_EQ(type, utf8);
+    EXPECT_EQ(textProperty(display, info.info.x11.window, "WM_NAME", type), "Exposures");
+    EXPECT_EQ(type, XA_STRING);
+
+    // Beyond ASCII the title takes the way through Xlib's locale.
+    SWindowDescription description;
+    description.title = "Tempo \xE2\x99\xA9 = 120"; // a crotchet
+    description.area = SArea{40, 40, WIDTH, HEIGHT};
+    std::string reason;
+    std::unique_ptr<IPlatformWindow> other = driver->createWindow(description, received, reason);
+    ASSERT_TRUE(other) << reason;
+    const Window otherWindow = x11Window(*other).info.x11.window;
+    EXPECT_EQ(textProperty(display, otherWindow, "_NET_WM_NAME", type), description.title);
+    EXPECT_EQ(type, utf8);
 }
