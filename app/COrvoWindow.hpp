@@ -20,6 +20,11 @@ public:
 
     static constexpr const char *TITLE = "Orvo v5";
     static constexpr long FONT_POINTS = 14;
+    /**
+     * The characters the window's numbers, note values and note names are written in. The text
+     * engine draws them once as the program starts; a glyph more there is time the window waits.
+     */
+    static constexpr const char *TEXT_SAMPLE = "0123456789.-/#ABCDEFGb";
 
     /**
      * Builds the panels for a window at @p area and loads Resources/Background.png from the

@@ -54,7 +54,8 @@ void startPreparingInBackground()
     Orvo::leaveOutComposeTable();
     Platform::getPlatformDriver().prepare();
     const GUI::Graphics::CFont *font = Orvo::COrvoWindow::chooseFont();
-    GUI::Graphics::CTextLayout::startTextEngine(font != nullptr ? font->getFontHandle() : nullptr);
+    GUI::Graphics::CTextLayout::startTextEngine(font != nullptr ? font->getFontHandle() : nullptr,
+                                                Orvo::COrvoWindow::TEXT_SAMPLE);
     GUI::Graphics::prefetchPicture(Orvo::COrvoWindow::getBackgroundPath());
 }
 

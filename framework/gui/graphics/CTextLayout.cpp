@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fontconfig/fontconfig.h>
 #include <future>
+#include <string>
 #include <system_error>
 
 namespace Corvane::GUI::Graphics
@@ -27,8 +28,8 @@ void setFontOptions(PangoContext *context)
 
 constexpr const char *PREPARATION_SERVICE = "text engine preparation";
 
-/** What the first window's texts are mostly made of: the warming up draws these glyphs once. */
-constexpr const char *WARM_UP_SAMPLE = "0123456789.,:-+/#() ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
+/** What a first window's texts are mostly made of, when the program does not say. */
+constexpr const char *DEFAULT_SAMPLE = "0123456789.,:-+/#() ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
 
 /**
  * The font map and the Pango context every text is laid out with, made on first use and freed when
@@ -55,11 +56,11 @@ public:
     }
 
     /** Makes the engine on a thread of its own, warming @p font up there; takes @p font over. */
-    static void startPreparing(PangoFontDescription *font)
+    static void startPreparing(PangoFontDescription *font, std::string sample)
     {
         try
         {
-            preparation() = std::async(std::launch::async, prepare, font);
+            preparation() = std::async(std::launch::async, prepare, font, std::move(sample));
             Basics::CProcessServices::registerService(PREPARATION_SERVICE, finishPreparation);
         }
         catch (const std::system_error &)
@@ -102,11 +103,12 @@ private:
     }
 
     /**
-     * Lays the sample out in @p font and draws it on a picture like a window's, so that the font
+     * Lays @p sample out in @p font and draws it on a picture like a window's, so that the font
      * is looked up and loaded and the sample's glyphs are rendered into the caches the first
-     * window's texts then find them in.
+     * window's texts then find them in. Each glyph drawn costs the preparation some time, which
+     * the first window waits for.
      */
-    static void prepare(PangoFontDescription *font)
+    static void prepare(PangoFontDescription *font, const std::string &sample)
     {
         // The font map reads the font configuration on a thread it starts once its types are
         // registered, and the first layout waits for that thread. Read here first, the
@@ -118,7 +120,7 @@ private:
             return;
         PangoLayout *layout = pango_layout_new(context);
         pango_layout_set_font_description(layout, font);
-        pango_layout_set_text(layout, WARM_UP_SAMPLE, -1);
+        pango_layout_set_text(layout, sample.c_str(), -1);
         int width = 0, height = 0;
         pango_layout_get_pixel_size(layout, &width, &height);
         // Glyphs that fall outside the picture are never rendered, so the sample gets room.
@@ -173,9 +175,10 @@ template <class Visit> void forEachLine(PangoLayout *layout, Visit visit)
 }
 } // namespace
 
-void CTextLayout::startTextEngine(const PangoFontDescription *font)
+void CTextLayout::startTextEngine(const PangoFontDescription *font, const char *sample)
 {
-    CTextEngine::startPreparing(font != nullptr ? pango_font_description_copy(font) : nullptr);
+    CTextEngine::startPreparing(font != nullptr ? pango_font_description_copy(font) : nullptr,
+                                sample != nullptr ? sample : DEFAULT_SAMPLE);
 }
 
 CTextLayout::CTextLayout(cairo_t *target, const PangoFontDescription *font, const char *text)

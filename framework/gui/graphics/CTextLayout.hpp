@@ -25,10 +25,11 @@ public:
      * Sets up the font machinery on a thread of its own while the program goes on starting
      * (opening its display, say), rather than for the first text: Pango reads the font
      * configuration, and with @p font given, the font is looked up and loaded and the glyphs of
-     * digits and letters are drawn once, so the first window's texts find them ready. The first
-     * text laid out waits for it. Only the drawing thread may call it, before it lays out any text.
+     * @p sample (digits and letters when null) are drawn once, so the first window's texts find
+     * them ready. The first text laid out waits for it. Only the drawing thread may call it,
+     * before it lays out any text.
      */
-    static void startTextEngine(const PangoFontDescription *font = nullptr);
+    static void startTextEngine(const PangoFontDescription *font = nullptr, const char *sample = nullptr);
 
     /** @p font null lays the text out in the target's default font. */
     CTextLayout(cairo_t *target, const PangoFontDescription *font, const char *text);
