@@ -12,12 +12,15 @@
 # the same (IBus and Fcitx serve both). Of the X11 extensions it uses only XRandR (the screens) and
 # the shared-memory pictures of Xext: XInput 2 (raw and touch input), XFixes (pointer barriers,
 # clipboard notices), Xcursor (colour cursors), XScreenSaver, XShape and DBE serve nothing the
-# framework asks for, and each costs a library to load and requests to the server at start. Three
-# patches make its X11 start wait for the server fewer times (patches/sdl-x11-fewer-round-trips.patch),
-# its window picture a memory file the server maps, which reaches the screen sooner than a System
-# V segment (patches/sdl-x11-framebuffer-memory-file.patch, through XCB's MIT-SHM), and load Xlib's
-# locale only once text is wanted, not before the first window shows
-# (patches/sdl-x11-xlib-locale-on-demand.patch).
+# framework asks for, and each costs a library to load and requests to the server at start. Four
+# patches (in patches/) shorten its X11 start:
+# - sdl-x11-fewer-round-trips.patch: it waits for the server fewer times;
+# - sdl-x11-framebuffer-memory-file.patch: its window picture is a memory file the server maps
+#   (through XCB's MIT-SHM), which reaches the screen sooner than a System V segment;
+# - sdl-x11-xlib-locale-on-demand.patch: Xlib's locale is loaded once text is wanted, not before
+#   the first window shows;
+# - sdl-x11-wakeup-connection-on-demand.patch: its second connection, for wakeups from other
+#   threads, is opened by the first of them.
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,
@@ -38,16 +41,24 @@ function(corvane_add_trimmed_sdl archive)
   include(ExternalProject)
   set(prefix ${CMAKE_BINARY_DIR}/trimmed-sdl)
   set(library ${prefix}/install/lib/libSDL2.a)
-  set(patches ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches)
-  set(roundTrips ${patches}/sdl-x11-fewer-round-trips.patch)
-  set(memoryFile ${patches}/sdl-x11-framebuffer-memory-file.patch)
-  set(xlibLocale ${patches}/sdl-x11-xlib-locale-on-demand.patch)
+  # Applied in this order, each to the source the ones before it left.
+  set(patchNames sdl-x11-fewer-round-trips sdl-x11-framebuffer-memory-file sdl-x11-xlib-locale-on-demand
+                 sdl-x11-wakeup-connection-on-demand)
+  set(patchFiles "")
+  set(patchCommand "")
+  foreach(name IN LISTS patchNames)
+    set(file ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/patches/${name}.patch)
+    list(APPEND patchFiles ${file})
+    if(patchCommand)
+      list(APPEND patchCommand COMMAND)
+    endif()
+    list(APPEND patchCommand patch -p1 -i ${file})
+  endforeach()
   ExternalProject_Add(corvane_trimmed_sdl_build
     URL ${archive}
     URL_HASH SHA256=${CORVANE_SDL_SHA256}
     DOWNLOAD_EXTRACT_TIMESTAMP TRUE
-    PATCH_COMMAND patch -p1 -i ${roundTrips} COMMAND patch -p1 -i ${memoryFile}
-                  COMMAND patch -p1 -i ${xlibLocale}
+    PATCH_COMMAND ${patchCommand}
     PREFIX ${prefix}
     INSTALL_DIR ${prefix}/install
     BUILD_BYPRODUCTS ${library}
@@ -63,7 +74,7 @@ function(corvane_add_trimmed_sdl archive)
       -DSDL_X11_XSCRNSAVER=OFF -DSDL_X11_XSHAPE=OFF -DSDL_X11_XDBE=OFF
       -DSDL_DUMMYVIDEO=ON -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_CCACHE=ON)
   # A changed patch is applied to freshly unpacked source.
-  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${roundTrips} ${memoryFile} ${xlibLocale})
+  ExternalProject_Add_StepDependencies(corvane_trimmed_sdl_build download ${patchFiles})
   # The headers exist only once the build above ran; the folder must exist before it for CMake.
   file(MAKE_DIRECTORY ${prefix}/install/include/SDL2)
   add_library(corvane_sdl INTERFACE)

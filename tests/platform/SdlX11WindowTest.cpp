@@ -28,11 +28,14 @@ constexpr int HEIGHT = 32;
 struct SReceivedMessages : IPlatformWindowHandler
 {
     int exposures = 0;
+    int timers = 0;
     std::string typed;
     void handleMessage(const SPlatformMessage &message) override
     {
         if (message.kind == EMessageKind::EXPOSED)
             ++exposures;
+        if (message.kind == EMessageKind::TIMER)
+            ++timers;
         if (message.kind == EMessageKind::TEXT_INPUT)
             typed += message.text;
     }
@@ -288,4 +291,17 @@ TEST_F(SdlX11Window, TheTitleIsGivenInUtf8AndAsAString)
     const Window otherWindow = x11Window(*other).info.x11.window;
     EXPECT_EQ(textProperty(display, otherWindow, "_NET_WM_NAME", type), description.title);
     EXPECT_EQ(type, utf8);
+}
+
+TEST_F(SdlX11Window, ATimerWakesTheEventLoopFromItsWait)
+{
+    // The timer fires on a thread of SDL's, which has to wake the wait for the server's events
+    // (through a connection of its own): nothing else comes to end that wait.
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    deliverEverything();
+    window->startTimer(1, 5);
+    for (int wait = 0; wait < 10 && received.timers < 3; ++wait)
+        EXPECT_EQ(driver->dispatchMessage(true), EDispatch::DISPATCHED);
+    window->stopTimer(1);
+    EXPECT_EQ(received.timers, 3);
 }
