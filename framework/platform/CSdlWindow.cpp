@@ -130,13 +130,25 @@ void CSdlWindow::setIcon(const std::uint32_t *pixels, const SSize &size, long ro
 {
     if (m_window == nullptr || !isPicture(pixels, size, rowWords))
         return;
-    std::vector<std::uint32_t> straight = unpremultiply(pixels, size, rowWords);
-    SDL_Surface *icon = SDL_CreateRGBSurfaceWithFormatFrom(straight.data(), size.width, size.height, 32,
-                                                           size.width * 4, SDL_PIXELFORMAT_ARGB8888);
-    if (icon == nullptr)
+    m_pendingIcon = unpremultiply(pixels, size, rowWords);
+    m_pendingIconSize = size;
+    if (m_presented)
+        applyIcon();
+}
+
+void CSdlWindow::applyIcon()
+{
+    if (m_pendingIcon.empty())
         return;
-    SDL_SetWindowIcon(m_window, icon); // SDL keeps a copy
-    SDL_FreeSurface(icon);
+    SDL_Surface *icon =
+        SDL_CreateRGBSurfaceWithFormatFrom(m_pendingIcon.data(), m_pendingIconSize.width, m_pendingIconSize.height,
+                                           32, m_pendingIconSize.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (icon != nullptr)
+    {
+        SDL_SetWindowIcon(m_window, icon);
+        SDL_FreeSurface(icon);
+    }
+    std::vector<std::uint32_t>().swap(m_pendingIcon);
 }
 
 void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, long rowWords, const SArea &area)
@@ -165,6 +177,8 @@ void CSdlWindow::present(const std::uint32_t *pixels, const SSize &pictureSize, 
     const unsigned long firstRequest = whole ? getNextX11Request(m_window) : 0;
     if (SDL_UpdateWindowSurfaceRects(m_window, &rect, 1) == 0)
         dropX11ExposuresBefore(m_window, firstRequest);
+    m_presented = true;
+    applyIcon();
 }
 
 std::uint32_t *CSdlWindow::getScreenPicture(SSize &size, long &rowWords)

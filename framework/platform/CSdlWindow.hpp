@@ -4,6 +4,7 @@
 #include "framework/platform/IPlatformWindow.hpp"
 
 #include <cstdint>
+#include <vector>
 
 struct SDL_Window;
 
@@ -63,6 +64,8 @@ private:
      * before anything that wants it counted as shown.
      */
     bool readyWindow();
+    /** Hands SDL the icon setIcon keeps, if any (SDL keeps a copy). */
+    void applyIcon();
 
     CSdlDriver *m_driver;
     SDL_Window *m_window;
@@ -70,5 +73,12 @@ private:
     CWindowInbox m_inbox;
     bool m_visible = false;
     bool m_showPending = false;
+    /**
+     * An icon given before the first picture was presented waits for it: converting and sending it
+     * would make the window's mapping wait, and the window manager takes an icon given later too.
+     */
+    std::vector<std::uint32_t> m_pendingIcon;
+    SSize m_pendingIconSize;
+    bool m_presented = false;
 };
 } // namespace Corvane::Platform

@@ -149,20 +149,30 @@ void typeKey(Display *display, Window window, KeyCode key)
     }
 }
 
-/** Property @p name of @p window as text, and in @p type the type it was set with. */
-std::string textProperty(Display *display, Window window, const char *name, Atom &type)
+/** A property of a window: its type, and its items as text (format 8) or as numbers (format 32). */
+struct SProperty
 {
+    Atom type = 0;
+    std::string text;
+    std::vector<long> numbers;
+};
+
+SProperty readProperty(Display *display, Window window, const char *name)
+{
+    SProperty property;
     int format = 0;
-    unsigned long length = 0;
+    unsigned long count = 0;
     unsigned long left = 0;
     unsigned char *value = nullptr;
-    type = 0;
-    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False, AnyPropertyType,
-                           &type, &format, &length, &left, &value) != Success || value == nullptr)
-        return std::string();
-    std::string text(reinterpret_cast<const char *>(value), length);
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1L << 16, False, AnyPropertyType,
+                           &property.type, &format, &count, &left, &value) != Success || value == nullptr)
+        return property;
+    if (format == 8)
+        property.text.assign(reinterpret_cast<const char *>(value), count);
+    if (format == 32) // Xlib hands 32-bit items over as longs
+        property.numbers.assign(reinterpret_cast<const long *>(value), reinterpret_cast<const long *>(value) + count);
     XFree(value);
-    return text;
+    return property;
 }
 
 #ifdef CORVANE_TRIMMED_SDL
@@ -275,11 +285,12 @@ TEST_F(SdlX11Window, TheTitleIsGivenInUtf8AndAsAString)
     const SDL_SysWMinfo info = x11Window();
     Display *display = info.info.x11.display;
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type = 0;
-    EXPECT_EQ(textProperty(display, info.info.x11.window, "_NET_WM_NAME", type), "Exposures");
-    EXPECT_EQ(type, utf8);
-    EXPECT_EQ(textProperty(display, info.info.x11.window, "WM_NAME", type), "Exposures");
-    EXPECT_EQ(type, XA_STRING);
+    SProperty name = readProperty(display, info.info.x11.window, "_NET_WM_NAME");
+    EXPECT_EQ(name.text, "Exposures");
+    EXPECT_EQ(name.type, utf8);
+    name = readProperty(display, info.info.x11.window, "WM_NAME");
+    EXPECT_EQ(name.text, "Exposures");
+    EXPECT_EQ(name.type, XA_STRING);
 
     // Beyond ASCII the title takes the way through Xlib's locale.
     SWindowDescription description;
@@ -289,8 +300,9 @@ TEST_F(SdlX11Window, TheTitleIsGivenInUtf8AndAsAString)
     std::unique_ptr<IPlatformWindow> other = driver->createWindow(description, received, reason);
     ASSERT_TRUE(other) << reason;
     const Window otherWindow = x11Window(*other).info.x11.window;
-    EXPECT_EQ(textProperty(display, otherWindow, "_NET_WM_NAME", type), description.title);
-    EXPECT_EQ(type, utf8);
+    name = readProperty(display, otherWindow, "_NET_WM_NAME");
+    EXPECT_EQ(name.text, description.title);
+    EXPECT_EQ(name.type, utf8);
 }
 
 TEST_F(SdlX11Window, ATimerWakesTheEventLoopFromItsWait)
@@ -304,4 +316,28 @@ TEST_F(SdlX11Window, ATimerWakesTheEventLoopFromItsWait)
         EXPECT_EQ(driver->dispatchMessage(true), EDispatch::DISPATCHED);
     window->stopTimer(1);
     EXPECT_EQ(received.timers, 3);
+}
+
+TEST_F(SdlX11Window, AnIconGivenBeforeTheFirstPictureComesWithItAndOneGivenLaterAtOnce)
+{
+    // Premultiplied: half transparent white is (128, 128, 128) at alpha 128, straight (255, 255, 255).
+    const std::vector<std::uint32_t> icon(4 * 4, 0x80808080);
+    window->setIcon(icon.data(), SSize{4, 4}, 4);
+    const SDL_SysWMinfo info = x11Window();
+    Display *display = info.info.x11.display;
+    XSync(display, False);
+    EXPECT_TRUE(readProperty(display, info.info.x11.window, "_NET_WM_ICON").numbers.empty());
+
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    std::vector<long> shown = readProperty(display, info.info.x11.window, "_NET_WM_ICON").numbers;
+    ASSERT_EQ(shown.size(), 2u + 16u);
+    EXPECT_EQ(shown[0], 4);
+    EXPECT_EQ(shown[1], 4);
+    EXPECT_EQ(static_cast<std::uint32_t>(shown[2]), 0x80FFFFFFu);
+
+    const std::vector<std::uint32_t> later(2 * 2, 0xFF00FF00);
+    window->setIcon(later.data(), SSize{2, 2}, 2);
+    shown = readProperty(display, info.info.x11.window, "_NET_WM_ICON").numbers;
+    ASSERT_EQ(shown.size(), 2u + 4u);
+    EXPECT_EQ(static_cast<std::uint32_t>(shown[5]), 0xFF00FF00u);
 }
