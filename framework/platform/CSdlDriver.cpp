@@ -361,8 +361,10 @@ void CSdlDriver::captureMouse(const CSdlWindow &window, bool capture)
 {
     if (capture)
     {
-        // SDL captures for the window under the pointer, which is the one pressed in.
-        if (SDL_CaptureMouse(SDL_TRUE) == 0)
+        // SDL captures for the window with the keyboard focus, whichever was pressed in. Any other
+        // (a menu) keeps the pointer through the display server's own grab of a pressed button:
+        // its release comes back to it, and only its movements outside are lost.
+        if (SDL_GetKeyboardFocus() == window.getSdlWindow() && SDL_CaptureMouse(SDL_TRUE) == 0)
             m_capturedId = window.getId();
     }
     else if (m_capturedId == window.getId())

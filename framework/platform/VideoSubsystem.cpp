@@ -75,6 +75,13 @@ bool startVideo()
         // A calculator left open beside other work must not keep the screen awake, which SDL
         // otherwise sees to for as long as its video runs.
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+        // SDL would take the pointer at every press for the window with the keyboard focus: a
+        // press in a menu, which never has it, would then see its release go to the main window.
+        // The capture is asked for where it belongs (CSdlDriver::captureMouse).
+        SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+        // A click into a window in the background acts as well as bringing it forward, as on the
+        // platforms the framework comes from: SDL would drop a press that came with the focus.
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         // The menus are popups placed in screen coordinates, which SDL 2 cannot place on native
         // Wayland: there the program runs through XWayland, unless SDL_VIDEODRIVER says otherwise.
         const char *chosenDriver = std::getenv("SDL_VIDEODRIVER");

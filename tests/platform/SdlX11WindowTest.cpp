@@ -16,6 +16,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 using namespace Corvane::Platform;
@@ -29,6 +30,9 @@ struct SReceivedMessages : IPlatformWindowHandler
 {
     int exposures = 0;
     int timers = 0;
+    int presses = 0;
+    int releases = 0;
+    int leaves = 0;
     std::string typed;
     void handleMessage(const SPlatformMessage &message) override
     {
@@ -38,6 +42,12 @@ struct SReceivedMessages : IPlatformWindowHandler
             ++timers;
         if (message.kind == EMessageKind::TEXT_INPUT)
             typed += message.text;
+        if (message.kind == EMessageKind::BUTTON_DOWN)
+            ++presses;
+        if (message.kind == EMessageKind::BUTTON_UP)
+            ++releases;
+        if (message.kind == EMessageKind::MOUSE_LEAVE)
+            ++leaves;
     }
 };
 
@@ -340,4 +350,40 @@ TEST_F(SdlX11Window, AnIconGivenBeforeTheFirstPictureComesWithItAndOneGivenLater
     shown = readProperty(display, info.info.x11.window, "_NET_WM_ICON").numbers;
     ASSERT_EQ(shown.size(), 2u + 4u);
     EXPECT_EQ(static_cast<std::uint32_t>(shown[5]), 0xFF00FF00u);
+}
+
+TEST_F(SdlX11Window, AButtonPressedInAMenuIsReleasedThereWhileTheMainWindowHasTheFocus)
+{
+    present(SArea{0, 0, WIDTH, HEIGHT});
+    const SDL_SysWMinfo info = x11Window();
+    Display *display = info.info.x11.display;
+    SWindowDescription description;
+    description.title = "Menu";
+    description.area = SArea{200, 20, WIDTH, HEIGHT};
+    description.style = 0x80000000; // a popup, which never takes the focus
+    SReceivedMessages inMenu;
+    std::string reason;
+    std::unique_ptr<IPlatformWindow> menu = driver->createWindow(description, inMenu, reason);
+    ASSERT_TRUE(menu) << reason;
+    menu->show();
+    menu->present(picture.data(), SSize{WIDTH, HEIGHT}, WIDTH, SArea{0, 0, WIDTH, HEIGHT});
+    // Without a window manager SDL gives the focus to each window it shows: it goes back.
+    XSetInputFocus(display, info.info.x11.window, RevertToParent, CurrentTime);
+    deliverEverything();
+
+    // Through the server's input, so that the press grabs the pointer as a real one does. The
+    // release comes only once the press has been handled, as a hand's does.
+    XTestFakeMotionEvent(display, DefaultScreen(display), 210, 30, CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    deliverEverything();
+    ASSERT_EQ(inMenu.presses, 1);
+    menu->captureMouse(true); // as a window does when pressed in
+    deliverEverything();
+    // Had the pointer been taken for the main window even for a moment, it would have left the menu.
+    EXPECT_EQ(inMenu.leaves, 0);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    deliverEverything();
+    menu->captureMouse(false);
+    EXPECT_EQ(inMenu.releases, 1);
+    EXPECT_EQ(received.releases, 0);
 }
