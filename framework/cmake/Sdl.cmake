@@ -43,7 +43,7 @@ function(corvane_add_trimmed_sdl archive)
   set(library ${prefix}/install/lib/libSDL2.a)
   # Applied in this order, each to the source the ones before it left.
   set(patchNames sdl-x11-fewer-round-trips sdl-x11-framebuffer-memory-file sdl-x11-xlib-locale-on-demand
-                 sdl-x11-wakeup-connection-on-demand)
+                 sdl-x11-wakeup-connection-on-demand sdl-x11-keyboard-on-demand)
   set(patchFiles "")
   set(patchCommand "")
   foreach(name IN LISTS patchNames)
