@@ -12,7 +12,7 @@
 # the same (IBus and Fcitx serve both). Of the X11 extensions it uses only XRandR (the screens) and
 # the shared-memory pictures of Xext: XInput 2 (raw and touch input), XFixes (pointer barriers,
 # clipboard notices), Xcursor (colour cursors), XScreenSaver, XShape and DBE serve nothing the
-# framework asks for, and each costs a library to load and requests to the server at start. Four
+# framework asks for, and each costs a library to load and requests to the server at start. Five
 # patches (in patches/) shorten its X11 start:
 # - sdl-x11-fewer-round-trips.patch: it waits for the server fewer times;
 # - sdl-x11-framebuffer-memory-file.patch: its window picture is a memory file the server maps
@@ -20,7 +20,8 @@
 # - sdl-x11-xlib-locale-on-demand.patch: Xlib's locale is loaded once text is wanted, not before
 #   the first window shows;
 # - sdl-x11-wakeup-connection-on-demand.patch: its second connection, for wakeups from other
-#   threads, is opened by the first of them.
+#   threads, is opened by the first of them;
+# - sdl-x11-keyboard-on-demand.patch: the server's keyboard is read with the first focus or key.
 #
 # CORVANE_TRIMMED_SDL (on, except in sanitizer and fuzzing builds, which need no fast start) turns
 # that off; so does a failed download, with a warning, since the system's SDL works the same,

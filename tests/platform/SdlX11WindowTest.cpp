@@ -74,14 +74,23 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(started) << "runs on an X server: " << startProblem;
-        SWindowDescription description;
-        description.title = "Exposures";
-        description.area = SArea{20, 20, WIDTH, HEIGHT};
-        description.style = 0x00CF0000;
-        std::string reason;
-        window = driver->createWindow(description, received, reason);
-        ASSERT_TRUE(window) << reason;
+        window = makeWindow("Exposures", SArea{20, 20, WIDTH, HEIGHT}, 0x00CF0000, received);
+        ASSERT_TRUE(window);
         window->show();
+    }
+
+    /** A window of the driver's, not shown yet; null (and a failure saying why) if SDL made none. */
+    static std::unique_ptr<IPlatformWindow> makeWindow(const std::string &title, const SArea &area,
+                                                       std::uint32_t style, IPlatformWindowHandler &handler)
+    {
+        SWindowDescription description;
+        description.title = title;
+        description.area = area;
+        description.style = style;
+        std::string reason;
+        std::unique_ptr<IPlatformWindow> made = driver->createWindow(description, handler, reason);
+        EXPECT_TRUE(made) << reason;
+        return made;
     }
 
     void present(const SArea &area) { window->present(picture.data(), SSize{WIDTH, HEIGHT}, WIDTH, area); }
@@ -303,15 +312,12 @@ TEST_F(SdlX11Window, TheTitleIsGivenInUtf8AndAsAString)
     EXPECT_EQ(name.type, XA_STRING);
 
     // Beyond ASCII the title takes the way through Xlib's locale.
-    SWindowDescription description;
-    description.title = "Tempo \xE2\x99\xA9 = 120"; // a crotchet
-    description.area = SArea{40, 40, WIDTH, HEIGHT};
-    std::string reason;
-    std::unique_ptr<IPlatformWindow> other = driver->createWindow(description, received, reason);
-    ASSERT_TRUE(other) << reason;
+    const std::string title = "Tempo \xE2\x99\xA9 = 120"; // a crotchet
+    std::unique_ptr<IPlatformWindow> other = makeWindow(title, SArea{40, 40, WIDTH, HEIGHT}, 0, received);
+    ASSERT_TRUE(other);
     const Window otherWindow = x11Window(*other).info.x11.window;
     name = readProperty(display, otherWindow, "_NET_WM_NAME");
-    EXPECT_EQ(name.text, description.title);
+    EXPECT_EQ(name.text, title);
     EXPECT_EQ(name.type, utf8);
 }
 
@@ -357,14 +363,10 @@ TEST_F(SdlX11Window, AButtonPressedInAMenuIsReleasedThereWhileTheMainWindowHasTh
     present(SArea{0, 0, WIDTH, HEIGHT});
     const SDL_SysWMinfo info = x11Window();
     Display *display = info.info.x11.display;
-    SWindowDescription description;
-    description.title = "Menu";
-    description.area = SArea{200, 20, WIDTH, HEIGHT};
-    description.style = 0x80000000; // a popup, which never takes the focus
     SReceivedMessages inMenu;
-    std::string reason;
-    std::unique_ptr<IPlatformWindow> menu = driver->createWindow(description, inMenu, reason);
-    ASSERT_TRUE(menu) << reason;
+    // A popup, which never takes the focus.
+    std::unique_ptr<IPlatformWindow> menu = makeWindow("Menu", SArea{200, 20, WIDTH, HEIGHT}, 0x80000000, inMenu);
+    ASSERT_TRUE(menu);
     menu->show();
     menu->present(picture.data(), SSize{WIDTH, HEIGHT}, WIDTH, SArea{0, 0, WIDTH, HEIGHT});
     // Without a window manager SDL gives the focus to each window it shows: it goes back.
