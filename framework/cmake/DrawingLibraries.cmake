@@ -6,8 +6,8 @@
 # PCRE2 and libffi. Before main, the loader maps and relocates each of them: the calculator reached
 # main after 14 ms on a small virtual machine, and after 5.5 ms with them linked in. So they are
 # linked statically. Debian ships static archives of all of them but Pango and HarfBuzz, which are
-# built here from Debian's own source of the same releases, with Meson. Only the X11 libraries (which SDL links
-# too) and libc's stay shared. The headers are the system's, of the same releases.
+# built here from Debian's own source of the same releases, with Meson. Only libc's stay shared.
+# The headers are the system's, of the same releases.
 #
 # CORVANE_STATIC_DRAWING (on, except in sanitizer and fuzzing builds, which need no fast start and
 # check the shared libraries as they are) turns that off; so does a failed download or a missing
@@ -32,9 +32,12 @@ pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
 pkg_check_modules(LIBPNG REQUIRED IMPORTED_TARGET libpng)
 pkg_check_modules(TURBOJPEG REQUIRED IMPORTED_TARGET libturbojpeg)
 
-# The libraries that stay shared whatever the stack names: the X11 client libraries, libc's own,
-# and GIO's mount and SELinux helpers (Debian has no static libmount; nothing here mounts).
-set(CORVANE_SHARED_ONLY X11 Xext Xrender xcb xcb-shm xcb-render Xau Xdmcp m dl pthread rt mount blkid selinux sepol)
+# The libraries that stay shared whatever the stack names: libc's own, and GIO's mount and SELinux
+# helpers (Debian has no static libmount; nothing here mounts).
+set(CORVANE_SHARED_ONLY m dl pthread rt mount blkid selinux sepol)
+# cairo names the X11 client libraries for its X11 surfaces, which the graphics layer never draws
+# on. They are left out: SDL links those it uses, and how (Sdl.cmake).
+set(CORVANE_NOT_LINKED X11 Xext Xrender xcb xcb-shm xcb-render Xau Xdmcp)
 
 # Sets ${archives} to the static archives of the -l names in ${ARGN} that the system has one of,
 # and ${shared} to the other names, which link shared libraries; both in their first order.
@@ -42,6 +45,9 @@ function(corvane_split_static_archives archives shared)
   set(found "")
   set(others "")
   foreach(name IN LISTS ARGN)
+    if(name IN_LIST CORVANE_NOT_LINKED)
+      continue()
+    endif()
     unset(archive)
     if(NOT name IN_LIST CORVANE_SHARED_ONLY)
       find_library(archive NAMES lib${name}.a NO_CACHE)

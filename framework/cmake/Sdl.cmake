@@ -82,11 +82,40 @@ function(corvane_add_trimmed_sdl archive)
   target_include_directories(corvane_sdl SYSTEM INTERFACE $<BUILD_INTERFACE:${prefix}/install/include/SDL2>)
   # Tests of what only this SDL does (its window picture) look for CORVANE_TRIMMED_SDL.
   target_compile_definitions(corvane_sdl INTERFACE _REENTRANT CORVANE_TRIMMED_SDL)
-  pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 x11-xcb xcb-shm xext xrandr)
-  target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}> PkgConfig::SDL_X11 ${CMAKE_DL_LIBS} pthread m)
+  target_link_libraries(corvane_sdl INTERFACE $<BUILD_INTERFACE:${library}>)
+  corvane_link_sdl_x11(corvane_sdl)
+  target_link_libraries(corvane_sdl INTERFACE ${CMAKE_DL_LIBS} pthread m)
   add_dependencies(corvane_sdl corvane_trimmed_sdl_build)
 endfunction()
 
+# The X11 libraries of the SDL built here. As shared libraries they were nine (and libbsd and libmd
+# under libXdmcp) to map and relocate before main: about 1.5 ms. So they are linked statically when the
+# system has their archives (their -dev packages do). Making a cursor, libX11 loads libXcursor
+# with dlopen, which brings the shared libX11 along: the program therefore exports libX11, whole,
+# and libXrender (x11-exports.list), so that libXcursor calls them and not a second libX11 that
+# knows nothing of the program's connection.
+function(corvane_link_sdl_x11 target)
+  set(archives "")
+  foreach(name X11-xcb Xrandr Xrender Xext xcb-shm X11 xcb Xau Xdmcp)
+    unset(archive)
+    find_library(archive NAMES lib${name}.a NO_CACHE)
+    if(NOT archive)
+      pkg_check_modules(SDL_X11 REQUIRED IMPORTED_TARGET x11 x11-xcb xcb-shm xext xrandr)
+      target_link_libraries(${target} INTERFACE PkgConfig::SDL_X11)
+      return()
+    endif()
+    if(name STREQUAL "X11" OR name STREQUAL "Xrender")
+      set(archive "$<LINK_LIBRARY:WHOLE_ARCHIVE,${archive}>")
+    endif()
+    list(APPEND archives ${archive})
+  endforeach()
+  target_link_libraries(${target} INTERFACE ${archives})
+  target_compile_definitions(${target} INTERFACE CORVANE_LINKED_X11)
+  set(CORVANE_LINKED_X11 ON CACHE INTERNAL "")
+  target_link_options(${target} INTERFACE "LINKER:--dynamic-list=${CMAKE_CURRENT_FUNCTION_LIST_DIR}/x11-exports.list")
+endfunction()
+
+set(CORVANE_LINKED_X11 OFF CACHE INTERNAL "Whether SDL's X11 libraries are linked into the programs")
 set(sdlArchive "")
 if(CORVANE_TRIMMED_SDL)
   corvane_fetch_source(sdlArchive NAME "SDL 2" URL ${CORVANE_SDL_URL} SHA256 ${CORVANE_SDL_SHA256}

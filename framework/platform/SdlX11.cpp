@@ -17,6 +17,16 @@ namespace Corvane::Platform
 #if defined(SDL_VIDEO_DRIVER_X11)
 namespace
 {
+/**
+ * A function of the program's own libX11, which it has when SDL's X11 libraries are linked into
+ * it (and exported); null when SDL uses the shared libX11. Looking in the shared library then
+ * would load a second libX11, which knows nothing of SDL's connection.
+ */
+void *findLinkedX11Function(const char *name)
+{
+    return dlsym(RTLD_DEFAULT, name);
+}
+
 /** libX11 while SDL has it loaded; never loads it. */
 class CLoadedX11
 {
@@ -33,7 +43,10 @@ public:
     template <typename TFunction>
     TFunction *find(const char *name) const
     {
-        return m_library != nullptr ? reinterpret_cast<TFunction *>(dlsym(m_library, name)) : nullptr;
+        void *function = findLinkedX11Function(name);
+        if (function == nullptr && m_library != nullptr)
+            function = dlsym(m_library, name);
+        return reinterpret_cast<TFunction *>(function);
     }
 
 private:
@@ -82,12 +95,17 @@ void *loadX11ForGood()
     return library;
 }
 
-/** A function of libX11 loaded for good; null without libX11. */
+/** A function of libX11, which is loaded for good if the program has none; null without libX11. */
 template <typename TFunction>
 TFunction *findX11Function(const char *name)
 {
-    void *library = loadX11ForGood();
-    return library != nullptr ? reinterpret_cast<TFunction *>(dlsym(library, name)) : nullptr;
+    void *function = findLinkedX11Function(name);
+    if (function == nullptr)
+    {
+        void *library = loadX11ForGood();
+        function = library != nullptr ? dlsym(library, name) : nullptr;
+    }
+    return reinterpret_cast<TFunction *>(function);
 }
 } // namespace
 

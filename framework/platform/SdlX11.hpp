@@ -7,9 +7,9 @@ struct SDL_Window;
 namespace Corvane::Platform
 {
 /**
- * The few X11 calls SDL 2 does not offer. They go through libX11 only when SDL has already
- * loaded it (it does when it runs on X11) and to the display of an SDL window; anywhere else
- * (Wayland, the dummy driver) they do nothing. The framework links no X11 library of its own.
+ * The few X11 calls SDL 2 does not offer. They go through the libX11 SDL uses, linked into the
+ * program with SDL or loaded by it, and to the display of an SDL window; anywhere else (Wayland,
+ * the dummy driver) they do nothing. The framework links no X11 library of its own.
  */
 
 /**

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <dlfcn.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -389,3 +390,26 @@ TEST_F(SdlX11Window, AButtonPressedInAMenuIsReleasedThereWhileTheMainWindowHasTh
     EXPECT_EQ(inMenu.releases, 1);
     EXPECT_EQ(received.releases, 0);
 }
+
+#ifdef CORVANE_LINKED_X11
+namespace
+{
+void partOfTheProgram()
+{
+}
+} // namespace
+
+TEST_F(SdlX11Window, ALibraryLoadedToMakeACursorCallsTheLibX11LinkedIntoTheProgram)
+{
+    // libX11 loads libXcursor (where the system has it) to theme the cursor, and libXcursor brings
+    // the shared libX11 along. Its calls must reach the libX11 that holds the connection.
+    driver->setCursor(EStockCursor::TEXT);
+    Dl_info program{};
+    Dl_info found{};
+    ASSERT_NE(dladdr(reinterpret_cast<void *>(&partOfTheProgram), &program), 0);
+    ASSERT_NE(dladdr(dlsym(RTLD_DEFAULT, "XGetDefault"), &found), 0);
+    EXPECT_EQ(found.dli_fbase, program.dli_fbase) << "XGetDefault is taken from " << found.dli_fname;
+    deliverEverything();
+    EXPECT_EQ(mapState(), IsViewable);
+}
+#endif
