@@ -89,8 +89,8 @@ function(corvane_add_trimmed_sdl archive)
 endfunction()
 
 # The X11 libraries of the SDL built here. As shared libraries they were nine (and libbsd and libmd
-# under libXdmcp) to map and relocate before main: about 1.5 ms. So they are linked statically when the
-# system has their archives (their -dev packages do). Making a cursor, libX11 loads libXcursor
+# under libXdmcp) to map and relocate before main: about 1.5 ms. So they are linked statically when
+# the system has their archives (their -dev packages do). Making a cursor, libX11 loads libXcursor
 # with dlopen, which brings the shared libX11 along: the program therefore exports libX11, whole,
 # and libXrender (x11-exports.list), so that libXcursor calls them and not a second libX11 that
 # knows nothing of the program's connection.
@@ -111,7 +111,7 @@ function(corvane_link_sdl_x11 target)
   endforeach()
   target_link_libraries(${target} INTERFACE ${archives})
   target_compile_definitions(${target} INTERFACE CORVANE_LINKED_X11)
-  set(CORVANE_LINKED_X11 ON CACHE INTERNAL "")
+  set(CORVANE_LINKED_X11 ON CACHE INTERNAL "Whether SDL's X11 libraries are linked into the programs")
   target_link_options(${target} INTERFACE "LINKER:--dynamic-list=${CMAKE_CURRENT_FUNCTION_LIST_DIR}/x11-exports.list")
 endfunction()
 

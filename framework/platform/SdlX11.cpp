@@ -18,13 +18,22 @@ namespace Corvane::Platform
 namespace
 {
 /**
- * A function of the program's own libX11, which it has when SDL's X11 libraries are linked into
- * it (and exported); null when SDL uses the shared libX11. Looking in the shared library then
- * would load a second libX11, which knows nothing of SDL's connection.
+ * @p name from the libX11 the program has (SDL's, linked in and exported, or one it was linked
+ * against), else from @p library, which may be null.
  */
-void *findLinkedX11Function(const char *name)
+void *findX11Symbol(const char *name, void *library)
 {
-    return dlsym(RTLD_DEFAULT, name);
+    void *function = dlsym(RTLD_DEFAULT, name);
+    return function != nullptr || library == nullptr ? function : dlsym(library, name);
+}
+
+/**
+ * Whether the program has libX11 of its own. A shared one loaded beside it would be a second
+ * libX11, which knows nothing of SDL's connection.
+ */
+bool programHasX11()
+{
+    return dlsym(RTLD_DEFAULT, "XOpenDisplay") != nullptr;
 }
 
 /** libX11 while SDL has it loaded; never loads it. */
@@ -43,10 +52,7 @@ public:
     template <typename TFunction>
     TFunction *find(const char *name) const
     {
-        void *function = findLinkedX11Function(name);
-        if (function == nullptr && m_library != nullptr)
-            function = dlsym(m_library, name);
-        return reinterpret_cast<TFunction *>(function);
+        return reinterpret_cast<TFunction *>(findX11Symbol(name, m_library));
     }
 
 private:
@@ -88,24 +94,21 @@ int handleLostX11Connection(Display *display)
     endForLostDisplay(displayString != nullptr ? displayString(display) : nullptr);
 }
 
-/** libX11, loaded for good: Xlib calls the handlers set through it for as long as the process talks to X. */
+/**
+ * The shared libX11, loaded for good (Xlib calls the handlers set through it for as long as the
+ * process talks to X); null when the program has its own.
+ */
 void *loadX11ForGood()
 {
-    static void *const library = dlopen("libX11.so.6", RTLD_LAZY);
+    static void *const library = programHasX11() ? nullptr : dlopen("libX11.so.6", RTLD_LAZY);
     return library;
 }
 
-/** A function of libX11, which is loaded for good if the program has none; null without libX11. */
+/** A function of libX11, loaded for good if the program has none; null without libX11. */
 template <typename TFunction>
 TFunction *findX11Function(const char *name)
 {
-    void *function = findLinkedX11Function(name);
-    if (function == nullptr)
-    {
-        void *library = loadX11ForGood();
-        function = library != nullptr ? dlsym(library, name) : nullptr;
-    }
-    return reinterpret_cast<TFunction *>(function);
+    return reinterpret_cast<TFunction *>(findX11Symbol(name, loadX11ForGood()));
 }
 } // namespace
 
